@@ -1,0 +1,3 @@
+#include "Veltrona.h"
+
+void Veltrona::drawGlyphRows(CanvasWrapper) {}

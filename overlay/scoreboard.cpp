@@ -1,0 +1,5 @@
+#include "Veltrona.h"
+
+void Veltrona::onOpenScoreboard(std::string) {}
+
+void Veltrona::onCloseScoreboard(std::string) {}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "RosterEntry.h"
+#include "TessarinPlugin.h"
+#include "Vector2.h"
+#include "glyph_tables.h"
+
+// The plugin object. Every handler the host calls is a member, and all state lives here;
+// the host never runs two of them at once, so nothing is locked.
+class Veltrona : public Tessarin::Plugin::TessarinPlugin {
+public:
+    void onLoad() override;
+    void onUnload() override;
+
+    // Game events.
+    void onTeamChanged(std::string eventName);
+    void onOpenScoreboard(std::string eventName);
+    void onCloseScoreboard(std::string eventName);
+
+    // Scoreboard-open refresh, in the order it runs.
+    void pruneRoster();
+    void refreshScores();
+    void orderRoster();
+
+    // Per frame while the scoreboard is open.
+    void drawGlyphRows(CanvasWrapper canvas);
+
+    Vector2 screenSize{0, 0};
+    std::vector<RosterEntry> roster;
+    GlyphImageTable glyphImages;
+    GlyphWidthTable glyphWidths;
+    GlyphCodeTable glyphCodes;
+    bool scoreboardClosed = true;
+    std::int32_t teamZeroRowCount = 0;
+};

@@ -1,0 +1,5 @@
+#include "Veltrona.h"
+
+void Veltrona::onLoad() {}
+
+void Veltrona::onUnload() {}

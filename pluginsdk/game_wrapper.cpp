@@ -1,0 +1,63 @@
+#include <algorithm>
+
+#include "GameWrapper.h"
+#include "world.h"
+
+namespace {
+sim::World& world(std::uintptr_t address) { return *reinterpret_cast<sim::World*>(address); }
+
+sim::Call call(sim::Op op, std::string text = {}) {
+    sim::Call c;
+    c.op = op;
+    c.text = std::move(text);
+    return c;
+}
+}  // namespace
+
+GameWrapper::GameWrapper(std::uintptr_t mem) : memory_address(mem) {}
+
+bool GameWrapper::IsInOnlineGame() { return world(memory_address).online; }
+
+ServerWrapper GameWrapper::GetOnlineGame() {
+    auto& w = world(memory_address);
+    return ServerWrapper(w.online && w.game ? w.address() : 0);
+}
+
+ServerWrapper GameWrapper::GetGameEventAsServer() {
+    auto& w = world(memory_address);
+    return ServerWrapper(w.game ? w.address() : 0);
+}
+
+void GameWrapper::HookEvent(std::string eventName, std::function<void(std::string)> callback) {
+    auto& w = world(memory_address);
+    w.calls.push_back(call(sim::Op::HookEvent, eventName));
+    auto hook = std::find_if(w.hooks.begin(), w.hooks.end(),
+                             [&](const sim::Hook& h) { return h.event == eventName; });
+    if (hook != w.hooks.end()) {
+        hook->handler = std::move(callback);
+        return;
+    }
+    w.hooks.push_back({std::move(eventName), std::move(callback)});
+}
+
+void GameWrapper::UnhookEvent(std::string eventName) {
+    auto& w = world(memory_address);
+    w.calls.push_back(call(sim::Op::UnhookEvent, eventName));
+    std::erase_if(w.hooks, [&](const sim::Hook& h) { return h.event == eventName; });
+}
+
+void GameWrapper::RegisterDrawable(std::function<void(CanvasWrapper)> callback) {
+    auto& w = world(memory_address);
+    w.calls.push_back(call(sim::Op::RegisterDrawable));
+    w.drawables.push_back(std::move(callback));
+}
+
+void GameWrapper::UnregisterDrawables() {
+    auto& w = world(memory_address);
+    w.calls.push_back(call(sim::Op::UnregisterDrawables));
+    w.drawables.clear();
+}
+
+std::wstring GameWrapper::GetDataFolderW() { return world(memory_address).dataFolder.wstring(); }
+
+Vector2 GameWrapper::GetScreenSize() { return world(memory_address).screen; }

@@ -1,0 +1,7 @@
+#include "Veltrona.h"
+
+void Veltrona::pruneRoster() {}
+
+void Veltrona::refreshScores() {}
+
+void Veltrona::orderRoster() {}

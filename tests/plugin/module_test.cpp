@@ -1,0 +1,125 @@
+// The built module, loaded as the host loads it: its export record byte for byte, and the
+// life of the one plugin object behind getPlugin and deleteMe.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "PluginExports.h"
+#include "Veltrona.h"
+#include "module_loader.h"
+
+namespace {
+
+using Holder = std::shared_ptr<Tessarin::Plugin::TessarinPlugin>;
+using GetPlugin = Holder* (*)();
+using DeleteMe = void (*)();
+
+class ModuleTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        auto path = hostrun::executableDir() / hostrun::moduleFileName("Veltrona");
+        ASSERT_TRUE(module.open(path, error)) << path << ": " << error;
+        getPlugin = reinterpret_cast<GetPlugin>(module.symbol("getPlugin"));
+        deleteMe = reinterpret_cast<DeleteMe>(module.symbol("deleteMe"));
+        ASSERT_NE(getPlugin, nullptr);
+        ASSERT_NE(deleteMe, nullptr);
+    }
+
+    // The plugin object releases its cvar manager when it is destroyed: a counting
+    // deleter on it tells how often that happened.
+    void watchDestruction(Holder& holder) {
+        holder->cvarManager = std::shared_ptr<CVarManagerWrapper>(
+            new CVarManagerWrapper(0), [this](CVarManagerWrapper* p) {
+                ++destructions;
+                delete p;
+            });
+    }
+
+    hostrun::Module module;
+    GetPlugin getPlugin = nullptr;
+    DeleteMe deleteMe = nullptr;
+    int destructions = 0;
+};
+
+template <typename T>
+T field(const unsigned char* record, std::size_t offset) {
+    T value;
+    std::memcpy(&value, record + offset, sizeof value);
+    return value;
+}
+
+TEST_F(ModuleTest, ExportRecordHasTheHostLayout) {
+    const auto* record = static_cast<const unsigned char*>(module.symbol("exports"));
+    ASSERT_NE(record, nullptr);
+
+    const unsigned char interfaceNumber[8] = {95, 0, 0, 0, 0, 0, 0, 0};
+    const unsigned char kind[8] = {1, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(std::memcmp(record + 0, interfaceNumber, 8), 0);
+    EXPECT_EQ(std::memcmp(record + 40, kind, 8), 0);
+    EXPECT_STREQ(field<const char*>(record, 8), "plugin/module_entry.cpp");
+    EXPECT_STREQ(field<const char*>(record, 16), "Veltrona");
+    EXPECT_STREQ(field<const char*>(record, 24), "VeltronaPlugin");
+    EXPECT_STREQ(field<const char*>(record, 32), "1.0.0.184");
+    EXPECT_EQ(field<void*>(record, 48), reinterpret_cast<void*>(getPlugin));
+    EXPECT_EQ(field<void*>(record, 56), reinterpret_cast<void*>(deleteMe));
+}
+
+TEST_F(ModuleTest, GetPluginTwiceGivesOneHolderAndOneObject) {
+    Holder* first = getPlugin();
+    auto* object = first->get();
+    Holder* second = getPlugin();
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(second->get(), object);
+    EXPECT_EQ(first->use_count(), 1);
+    deleteMe();
+}
+
+TEST_F(ModuleTest, DeleteMeOnAnEmptyHolderAndTwiceDoesNothing) {
+    deleteMe();
+    Holder* holder = getPlugin();
+    watchDestruction(*holder);
+    deleteMe();
+    EXPECT_EQ(destructions, 1);
+    EXPECT_FALSE(*holder);
+    deleteMe();
+    EXPECT_EQ(destructions, 1);
+}
+
+TEST_F(ModuleTest, GetPluginAfterDeleteMeMakesAFreshObject) {
+    auto* first = static_cast<Veltrona*>(getPlugin()->get());
+    first->roster.push_back({"p-1", 10, true, "Amy"});
+    first->scoreboardClosed = false;
+    first->teamZeroRowCount = 1;
+    deleteMe();
+
+    Holder* holder = getPlugin();
+    ASSERT_TRUE(*holder);
+    auto* fresh = static_cast<Veltrona*>(holder->get());
+    EXPECT_TRUE(fresh->roster.empty());
+    EXPECT_TRUE(fresh->scoreboardClosed);
+    EXPECT_EQ(fresh->teamZeroRowCount, 0);
+    deleteMe();
+}
+
+TEST_F(ModuleTest, HostCopyOutlivesDeleteMeAndIsDestroyedOnce) {
+    Holder* holder = getPlugin();
+    Holder hostCopy = *holder;
+    watchDestruction(hostCopy);
+    deleteMe();
+    EXPECT_FALSE(*holder);
+    EXPECT_EQ(destructions, 0);
+    hostCopy.reset();
+    EXPECT_EQ(destructions, 1);
+}
+
+TEST_F(ModuleTest, UnloadingWithoutDeleteMeDestroysTheObject) {
+    watchDestruction(*getPlugin());
+    module.close();
+    EXPECT_EQ(destructions, 1);
+}
+
+}  // namespace
