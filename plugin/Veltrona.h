@@ -16,6 +16,9 @@ public:
     void onLoad() override;
     void onUnload() override;
 
+    // The console command's handler: hooks the game events while in an online game.
+    void hookGameEvents();
+
     // Game events.
     void onTeamChanged(std::string eventName);
     void onOpenScoreboard(std::string eventName);

@@ -58,6 +58,15 @@ void GameWrapper::UnregisterDrawables() {
     w.drawables.clear();
 }
 
-std::wstring GameWrapper::GetDataFolderW() { return world(memory_address).dataFolder.wstring(); }
+std::wstring GameWrapper::GetDataFolderW() {
+    const auto& folder = world(memory_address).dataFolder;
+    // Outside Windows a path's wstring() goes through the C locale; go by UTF-32 instead.
+    if constexpr (sizeof(wchar_t) == sizeof(char16_t)) {
+        return folder.wstring();
+    } else {
+        auto text = folder.u32string();
+        return std::wstring(text.begin(), text.end());
+    }
+}
 
 Vector2 GameWrapper::GetScreenSize() { return world(memory_address).screen; }

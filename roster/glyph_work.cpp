@@ -1,0 +1,43 @@
+#include "glyph_work.h"
+
+#include <memory>
+
+#include "GlyphCodeSplitter.h"
+
+namespace {
+constexpr char kAssetsFolder[] = "assets";
+constexpr char kPngFolder[] = "png";
+constexpr char kImageExtension[] = ".png";
+constexpr std::size_t kWidePrefixLength = sizeof(kWideGlyphPrefix) - 1;
+
+std::string glyphFileStem(const std::string& code) {
+    return isWideGlyphCode(code) ? code.substr(kWidePrefixLength) : code;
+}
+}  // namespace
+
+std::filesystem::path pathFromWide(const std::wstring& wide) {
+    // Windows paths are natively wide. Elsewhere wchar_t holds UTF-32, which the path
+    // would otherwise convert through the C locale and reject outside ASCII.
+    if constexpr (sizeof(wchar_t) == sizeof(char16_t)) {
+        return std::filesystem::path(wide);
+    } else {
+        return std::filesystem::path(std::u32string(wide.begin(), wide.end()));
+    }
+}
+
+bool isWideGlyphCode(const std::string& code) { return code.find(kWideGlyphPrefix) != std::string::npos; }
+
+std::filesystem::path glyphImagePath(const std::filesystem::path& dataFolder, const std::string& code) {
+    return dataFolder / kAssetsFolder / kPngFolder / (glyphFileStem(code) + kImageExtension);
+}
+
+void loadPlayerGlyphs(const std::string& key, const std::string& displayName,
+                      const std::filesystem::path& dataFolder, GlyphTables tables) {
+    auto codes = GlyphCodeSplitter().split(displayName);
+    for (const auto& code : codes) {
+        auto image = std::make_shared<ImageWrapper>(glyphImagePath(dataFolder, code), true, false);
+        tables.images[key].push_back(std::move(image));
+        tables.widths[key].push_back(isWideGlyphCode(code));
+    }
+    tables.codes[key] = std::move(codes);
+}
