@@ -1,3 +1,69 @@
-#include "Veltrona.h"
+#include <cmath>
+#include <limits>
 
-void Veltrona::drawGlyphRows(CanvasWrapper) {}
+#include "Veltrona.h"
+#include "layout.h"
+
+namespace {
+
+// Truncation toward zero, saturating instead of overflowing for absurd screen sizes.
+std::int32_t truncToInt32(double value) {
+    constexpr double lowest = std::numeric_limits<std::int32_t>::lowest();
+    constexpr double highest = std::numeric_limits<std::int32_t>::max();
+    if (!(value > lowest)) return std::numeric_limits<std::int32_t>::lowest();
+    if (!(value < highest)) return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t rowY(std::int32_t row, std::int32_t teamZeroRows, std::int32_t height) {
+    double centre = height * layout::kCentreFactor;
+    if (row < teamZeroRows) {
+        std::int32_t offset =
+            truncToInt32(static_cast<double>(teamZeroRows + layout::kUpperBlockExtraRows) * layout::kRowPitch -
+                         layout::kUpperBlockLift) +
+            layout::kUpperBlockNudge;
+        return truncToInt32(centre - offset + row * layout::kRowPitch);
+    }
+    return truncToInt32(static_cast<double>(row - teamZeroRows) * layout::kRowPitch +
+                        (centre + layout::kLowerBlockGap));
+}
+
+}  // namespace
+
+// Runs every frame while the scoreboard is open: no allocation once every row's table
+// entries exist, and no I/O.
+void Veltrona::drawGlyphRows(CanvasWrapper canvas) {
+    screenSize = gameWrapper->GetScreenSize();
+    const std::int32_t width = screenSize.X;
+    const std::int32_t height = screenSize.Y;
+
+    const auto& colour = layout::kDrawColour;
+    canvas.SetColor(static_cast<char>(colour[0]), static_cast<char>(colour[1]), static_cast<char>(colour[2]),
+                    static_cast<char>(colour[3]));
+    canvas.SetPosition({0, 0});
+
+    for (std::int32_t row = 0; row < static_cast<std::int32_t>(roster.size()); ++row) {
+        const std::string& key = roster[row].playerKey;
+        const auto& images = glyphImages[key];
+        const auto& widths = glyphWidths[key];
+        const std::int32_t y = rowY(row, teamZeroRowCount, height);
+
+        std::int32_t x = layout::kNameStartX;
+        bool previousWide = false;
+        for (std::size_t glyph = 0; glyph < images.size(); ++glyph) {
+            // A missing bit never comes from the rebuild; drawing it narrow keeps the row going.
+            bool wide = glyph < widths.size() && widths[glyph];
+            if (!previousWide && wide) x -= layout::kNarrowToWidePull;
+            if (previousWide && !wide) x += layout::kWideToNarrowPush;
+            if (x > width) x = 0;
+
+            canvas.SetPosition({x, y});
+            // Our own reference for the draw, so the image outlives anything the host does.
+            std::shared_ptr<ImageWrapper> image = images[glyph];
+            canvas.DrawTexture(image.get(), layout::kDrawScale);
+
+            x += wide ? layout::kWideAdvance : layout::kNarrowAdvance;
+            previousWide = wide;
+        }
+    }
+}

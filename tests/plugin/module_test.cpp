@@ -10,6 +10,8 @@
 #include "PluginExports.h"
 #include "Veltrona.h"
 #include "module_loader.h"
+#include "names.h"
+#include "world.h"
 
 namespace {
 
@@ -120,6 +122,30 @@ TEST_F(ModuleTest, UnloadingWithoutDeleteMeDestroysTheObject) {
     watchDestruction(*getPlugin());
     module.close();
     EXPECT_EQ(destructions, 1);
+}
+
+// Unloading while the scoreboard is open must leave the host nothing that could call into
+// a destroyed plugin: the next frame would be a use-after-free.
+TEST_F(ModuleTest, UnloadWithTheScoreboardOpenLeavesNothingToCall) {
+    sim::World world;
+    world.players = {sim::Player{"p-1", "A\xe3\x81\x82", 0, 10, false}};
+    Holder* holder = getPlugin();
+    (*holder)->cvarManager = std::make_shared<CVarManagerWrapper>(world.address());
+    (*holder)->gameWrapper = std::make_shared<GameWrapper>(world.address());
+    (*holder)->onLoad();
+    world.fire(veltrona::kEventTeamChanged);
+    world.fire(veltrona::kEventOpenScoreboard);
+    world.drawFrame();
+
+    (*holder)->onUnload();
+    deleteMe();
+    EXPECT_TRUE(world.hooks.empty());
+    EXPECT_TRUE(world.drawables.empty());
+    world.calls.clear();
+    world.drawFrame();
+    EXPECT_TRUE(world.calls.empty());
+    // The host drops the plugin's commands itself, while the module is still loaded.
+    world.commands.clear();
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+// Where the names go on screen. All fixed pixels except the scale: only the vertical
+// centre (half the screen height) and the clamp at the screen's width follow the screen.
+
+#include <cstdint>
+
+namespace layout {
+
+inline constexpr std::int32_t kNameStartX = 1500;
+inline constexpr std::int32_t kWideAdvance = 42;
+inline constexpr std::int32_t kNarrowReduction = 10;
+inline constexpr std::int32_t kNarrowAdvance = kWideAdvance - kNarrowReduction;
+// A wide glyph after a narrow one (or first in the name) sits this much further left.
+inline constexpr std::int32_t kNarrowToWidePull = 10;
+// A narrow glyph after a wide one sits this much further right.
+inline constexpr std::int32_t kWideToNarrowPush = 5;
+
+inline constexpr double kRowPitch = 57.0;
+inline constexpr double kCentreFactor = 0.5;
+// The upper block ends this far above the centre: offset d = (b + 2) * 57 - 43, plus 3.
+inline constexpr std::int32_t kUpperBlockExtraRows = 2;
+inline constexpr double kUpperBlockLift = 43.0;
+inline constexpr std::int32_t kUpperBlockNudge = 3;
+inline constexpr double kLowerBlockGap = 22.0;
+
+inline constexpr float kDrawScale = 0.5f;
+inline constexpr unsigned char kDrawColour[4] = {255, 255, 255, 255};
+
+}  // namespace layout

@@ -1,0 +1,147 @@
+#include "plugin_fixture.h"
+
+namespace {
+
+struct Position {
+    std::int32_t x;
+    std::int32_t y;
+    friend bool operator==(const Position&, const Position&) = default;
+    friend std::ostream& operator<<(std::ostream& os, const Position& p) {
+        return os << "(" << p.x << ", " << p.y << ")";
+    }
+};
+
+// A row's glyphs as a pattern: N narrow, W wide.
+struct RenderCase {
+    const char* label;
+    Vector2 screen;
+    std::int32_t teamZeroRows;
+    std::vector<std::string> rows;
+    std::vector<Position> expected;  // every glyph, in drawing order
+
+    friend void PrintTo(const RenderCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class Renderer : public PluginFixture, public testing::WithParamInterface<RenderCase> {
+protected:
+    void addRow(const std::string& key, const std::string& pattern) {
+        plugin.roster.push_back({key, 0, false, key});
+        for (char glyph : pattern) {
+            plugin.glyphImages[key].push_back(std::make_shared<ImageWrapper>("g", true, false));
+            plugin.glyphWidths[key].push_back(glyph == 'W');
+        }
+    }
+
+    void drawFrame() {
+        world.calls.clear();
+        plugin.drawGlyphRows(CanvasWrapper(world.address()));
+    }
+
+    // Checks the frame's opening calls and that every draw comes right after its own
+    // position, and returns the glyph positions.
+    std::vector<Position> glyphPositions() {
+        std::vector<Position> positions;
+        const auto& calls = world.calls;
+        EXPECT_GE(calls.size(), 2u);
+        if (calls.size() < 2) return positions;
+        EXPECT_EQ(calls[0].op, sim::Op::SetColor);
+        EXPECT_EQ(calls[0].rgba, (std::array<std::uint8_t, 4>{255, 255, 255, 255}));
+        EXPECT_EQ(calls[1].op, sim::Op::SetPosition);
+        EXPECT_EQ(calls[1].position, (Vector2{0, 0}));
+        EXPECT_EQ(calls.size() % 2, 0u);
+        for (std::size_t i = 2; i + 1 < calls.size(); i += 2) {
+            EXPECT_EQ(calls[i].op, sim::Op::SetPosition);
+            EXPECT_EQ(calls[i + 1].op, sim::Op::DrawTexture);
+            EXPECT_EQ(calls[i + 1].scale, 0.5f);
+            positions.push_back({calls[i].position.X, calls[i].position.Y});
+        }
+        return positions;
+    }
+};
+
+TEST_P(Renderer, PlacesEveryGlyph) {
+    const auto& c = GetParam();
+    world.screen = c.screen;
+    plugin.teamZeroRowCount = c.teamZeroRows;
+    for (std::size_t i = 0; i < c.rows.size(); ++i) addRow("row" + std::to_string(i), c.rows[i]);
+    drawFrame();
+    EXPECT_EQ(glyphPositions(), c.expected);
+    EXPECT_EQ(plugin.screenSize, c.screen);
+}
+
+const std::vector<Position> kWorkedExample = {
+    {1500, 295}, {1532, 295}, {1554, 295}, {1596, 295}, {1643, 295},  // row 0: N N W W N
+    {1490, 352}, {1532, 352}, {1574, 352},                            // row 1: W W W
+    {1500, 409},                                                      // row 2
+    {1490, 562}, {1537, 562}, {1559, 562},                            // row 3: W N W
+    {1500, 619}, {1500, 676}};
+
+std::vector<Position> twelveWide() {
+    std::vector<Position> out;
+    for (int i = 0; i < 11; ++i) out.push_back({1490 + 42 * i, 562});
+    out.push_back({0, 562});
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, Renderer,
+    testing::Values(
+        RenderCase{"worked_example", {1920, 1080}, 3, {"NNWWN", "WWW", "N", "WNW", "N", "N"}, kWorkedExample},
+        RenderCase{"odd_height_same_rows", {1920, 1081}, 3, {"NNWWN", "WWW", "N", "WNW", "N", "N"}, kWorkedExample},
+        RenderCase{"clamp_past_width",
+                   {1600, 1080},
+                   0,
+                   {"NNNNNN"},
+                   {{1500, 562}, {1532, 562}, {1564, 562}, {1596, 562}, {0, 562}, {32, 562}}},
+        RenderCase{"twelve_wide", {1920, 1080}, 0, {"WWWWWWWWWWWW"}, twelveWide()},
+        RenderCase{"x_equal_to_width_not_clamped", {1532, 1080}, 0, {"NNN"}, {{1500, 562}, {1532, 562}, {0, 562}}},
+        RenderCase{"negative_y_truncates_toward_zero",
+                   {1920, 301},
+                   3,
+                   {"N", "N", "N", "N"},
+                   {{1500, -94}, {1500, -37}, {1500, 19}, {1500, 172}}},
+        RenderCase{"no_team_zero_rows", {1920, 1080}, 0, {"N", "W"}, {{1500, 562}, {1490, 619}}},
+        RenderCase{"all_rows_upper", {1920, 1080}, 5, {"N", "N"}, {{1500, 181}, {1500, 238}}},
+        RenderCase{"empty_rows_keep_their_place", {1920, 1080}, 0, {"", "N"}, {{1500, 619}}}),
+    [](const auto& info) { return info.param.label; });
+
+TEST_F(Renderer, EmptyRosterDrawsNothing) {
+    drawFrame();
+    EXPECT_EQ(world.calls.size(), 2u);
+    EXPECT_TRUE(glyphPositions().empty());
+}
+
+TEST_F(Renderer, KeyAbsentFromTheTablesGainsEmptyEntries) {
+    plugin.roster.push_back({"ghost", 0, false, "Ghost"});
+    addRow("next", "N");
+    drawFrame();
+    EXPECT_EQ(glyphPositions(), (std::vector<Position>{{1500, 619}}));
+    ASSERT_TRUE(plugin.glyphImages.contains("ghost"));
+    ASSERT_TRUE(plugin.glyphWidths.contains("ghost"));
+    EXPECT_TRUE(plugin.glyphImages["ghost"].empty());
+    EXPECT_TRUE(plugin.glyphWidths["ghost"].empty());
+}
+
+TEST_F(Renderer, DrawsEachRowsOwnImagesInNameOrder) {
+    addRow("a", "NW");
+    addRow("b", "N");
+    drawFrame();
+    std::vector<int> drawn;
+    for (const auto& call : world.calls) {
+        if (call.op == sim::Op::DrawTexture) drawn.push_back(call.value);
+    }
+    EXPECT_EQ(drawn, (std::vector<int>{plugin.glyphImages["a"][0]->handle(), plugin.glyphImages["a"][1]->handle(),
+                                       plugin.glyphImages["b"][0]->handle()}));
+}
+
+// A new screen size or team split shows on the very next frame.
+TEST_F(Renderer, RecomputesFromTheCurrentScreenEveryFrame) {
+    addRow("a", "N");
+    drawFrame();
+    world.screen = {1280, 720};
+    plugin.teamZeroRowCount = 1;
+    drawFrame();
+    EXPECT_EQ(glyphPositions(), (std::vector<Position>{{0, 229}}));  // clamped; the centre less 131
+}
+
+}  // namespace
