@@ -1,0 +1,54 @@
+#include "build_command.h"
+
+#include <chrono>
+#include <iomanip>
+#include <system_error>
+
+#include "glyph_files.h"
+#include "glyph_workers.h"
+#include "progress_bar.h"
+#include "tool_error.h"
+
+BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut) {
+    const auto start = std::chrono::steady_clock::now();
+    BuildResult result;
+    result.folder = glyphFolder(options.dataFolder);
+
+    FontFace font(options.font);
+    result.fontName = font.name();
+    result.metrics = rasterMetrics(font.face());
+    auto plan = planGlyphs(selectCharacters(options.characters, font), [&](CodePoint cp) { return font.has(cp); });
+
+    std::error_code error;
+    std::filesystem::create_directories(result.folder, error);
+    if (error) throw ToolError("cannot create '" + result.folder.string() + "': " + error.message());
+
+    ProgressBar progress(progressOut, plan.jobs.size(), options.progressBar);
+    renderGlyphs(plan.jobs, options.font, result.folder, options.threads, progress);
+
+    result.written = plan.jobs.size();
+    result.missing = std::move(plan.missing);
+    result.clashes = std::move(plan.clashes);
+    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return result;
+}
+
+void printBuildSummary(const BuildResult& result, std::ostream& out) {
+    out << "Wrote " << result.written << " glyph images to " << result.folder.string() << " in " << std::fixed
+        << std::setprecision(1) << result.seconds << " s (" << result.fontName << ", "
+        << result.metrics.pixelsPerEm << " pixels per em).\n";
+    if (!result.missing.empty()) {
+        out << "Missing from the font, so not written (" << result.missing.size()
+            << "): " << formatCodePointRuns(result.missing) << "\n";
+    }
+    if (!result.clashes.empty()) {
+        out << "Sharing a file name with another character, so not written (" << result.clashes.size() << "):\n"
+            << "  ASCII images are named by decimal value, all others by hexadecimal code point, so these\n"
+            << "  characters name the same file as another character, which keeps it.\n";
+        for (const auto& clash : result.clashes) {
+            out << "  " << formatCodePoint(clash.character) << " " << encodeUtf8(clash.character) << "  "
+                << clash.stem << ".png belongs to " << encodeUtf8(clash.owner) << " ("
+                << formatCodePoint(clash.owner) << ")\n";
+        }
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "character_selection.h"
+#include "font_face.h"
+#include "glyph_plan.h"
+#include "glyph_raster.h"
+
+struct BuildOptions {
+    std::filesystem::path dataFolder;
+    FontSource font;
+    CharacterRequest characters;
+    unsigned threads = 1;
+    bool progressBar = false;
+};
+
+struct BuildResult {
+    std::filesystem::path folder;
+    std::string fontName;
+    RasterMetrics metrics{};
+    std::size_t written = 0;
+    std::vector<CodePoint> missing;
+    std::vector<StemClash> clashes;
+    double seconds = 0;
+};
+
+// Writes DATA/assets/png/STEM.png for every character asked for that the font has and
+// that owns its file name. The progress bar goes to `progressOut`. Throws ToolError.
+BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut);
+
+void printBuildSummary(const BuildResult& result, std::ostream& out);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "code_point.h"
+#include "font_face.h"
+
+// What the user asked to draw; any mix of the three.
+struct CharacterRequest {
+    std::vector<std::string> sets;
+    std::vector<std::string> ranges;  // "U+3042" or "U+3040-U+309F"
+    std::optional<std::filesystem::path> namesFile;
+};
+
+// Every character asked for, ascending, without repeats; surrogates, which no UTF-8 name
+// can hold, left out. Nothing asked for means the default sets. Throws ToolError for an
+// unknown set, a bad range or an unreadable names file.
+std::vector<CodePoint> selectCharacters(const CharacterRequest& request, const FontFace& font);

@@ -1,0 +1,150 @@
+#include "cli.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <thread>
+
+#include "build_command.h"
+#include "char_sets.h"
+#include "check_command.h"
+#include "tool_error.h"
+
+namespace {
+
+constexpr char kProgram[] = "veltrona-glyphs";
+constexpr unsigned kMaxThreads = 64;
+
+std::string setList() {
+    std::string text = "Character sets (default: ";
+    auto defaults = defaultCharacterSets();
+    for (std::size_t i = 0; i < defaults.size(); ++i) text += (i ? ", " : "") + defaults[i];
+    text += "):\n";
+    for (const auto& set : characterSets()) {
+        text += "  " + std::string(set.name) + std::string(16 - std::min<std::size_t>(set.name.size(), 15), ' ') +
+                std::string(set.description) + "\n";
+    }
+    return text;
+}
+
+std::vector<std::string> setNames() {
+    std::vector<std::string> names;
+    for (const auto& set : characterSets()) names.emplace_back(set.name);
+    return names;
+}
+
+std::string validateRange(const std::string& text) {
+    try {
+        parseCodeRange(text);
+        return {};
+    } catch (const ToolError& e) {
+        return e.what();
+    }
+}
+
+struct BuildArguments {
+    std::string dataFolder;
+    std::string fontPath = kDefaultFontPath;
+    long faceIndex = kDefaultFaceIndex;
+    std::vector<std::string> sets;
+    std::vector<std::string> ranges;
+    std::string namesFile;
+    unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxThreads);
+};
+
+struct CheckArguments {
+    std::string dataFolder;
+    std::string namesFile;
+    std::vector<std::string> names;
+};
+
+void addBuild(CLI::App& app, BuildArguments& args) {
+    auto* build = app.add_subcommand("build", "Render glyph images from a font into DATA/assets/png.");
+    build->add_option("-d,--data", args.dataFolder, "The host's data folder; images go to DATA/assets/png")
+        ->required()
+        ->check(CLI::ExistingDirectory);
+    build->add_option("-f,--font", args.fontPath, "Font file: TTF, OTF or TTC")->capture_default_str();
+    build->add_option("--face", args.faceIndex, "Face of a TTC collection, from 0")
+        ->capture_default_str()
+        ->check(CLI::NonNegativeNumber);
+    build->add_option("-s,--set", args.sets, "Character sets, combinable: --set ascii,latin")
+        ->delimiter(',')
+        ->check(CLI::IsMember(setNames()));
+    build->add_option("-c,--chars", args.ranges, "Code points and ranges: --chars U+3042,U+30A0-U+30FF")
+        ->delimiter(',')
+        ->check(CLI::Validator(validateRange, "U+HEX[-U+HEX]"));
+    build->add_option("-n,--names", args.namesFile,
+                      "UTF-8 names file, one name a line: draws exactly the characters of those names")
+        ->check(CLI::ExistingFile);
+    build->add_option("-j,--jobs", args.threads, "Threads to draw with")
+        ->capture_default_str()
+        ->check(CLI::Range(1u, kMaxThreads));
+    build->footer(setList() + "Without --set, --chars or --names the default sets are drawn.");
+}
+
+void addCheck(CLI::App& app, CheckArguments& args) {
+    auto* check = app.add_subcommand(
+        "check", "List the glyph files the plugin will load for each name and which are missing (exit 1 if any).");
+    check->add_option("-d,--data", args.dataFolder, "The host's data folder")->required()->check(CLI::ExistingDirectory);
+    check->add_option("-n,--names", args.namesFile, "Names file, one name a line")->check(CLI::ExistingFile);
+    check->add_option("names", args.names, "Names to check");
+}
+
+BuildOptions buildOptions(const BuildArguments& args, bool progressBar) {
+    BuildOptions options;
+    options.dataFolder = args.dataFolder;
+    options.font = {args.fontPath, args.faceIndex};
+    options.characters.sets = args.sets;
+    options.characters.ranges = args.ranges;
+    if (!args.namesFile.empty()) options.characters.namesFile = args.namesFile;
+    options.threads = args.threads;
+    options.progressBar = progressBar;
+    return options;
+}
+
+CheckOptions checkOptions(const CheckArguments& args) {
+    CheckOptions options;
+    options.dataFolder = args.dataFolder;
+    options.names = args.names;
+    if (!args.namesFile.empty()) options.namesFile = args.namesFile;
+    return options;
+}
+
+}  // namespace
+
+int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool progressBar) {
+    CLI::App app("Glyph images for the Veltrona scoreboard overlay.", kProgram);
+    app.require_subcommand(1);
+    BuildArguments buildArgs;
+    CheckArguments checkArgs;
+    addBuild(app, buildArgs);
+    addCheck(app, checkArgs);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        int status = app.exit(e, out, err);
+        return status == 0 ? kExitOk : kExitUsage;
+    }
+
+    if (app.got_subcommand("check")) {
+        if (checkArgs.names.empty() && checkArgs.namesFile.empty()) {
+            err << kProgram << " check: give names as arguments or in a file with --names\n";
+            return kExitUsage;
+        }
+        try {
+            return runCheck(checkOptions(checkArgs), out) == 0 ? kExitOk : kExitFailed;
+        } catch (const std::exception& e) {
+            err << kProgram << " check: " << e.what() << "\n";
+            return kExitUsage;
+        }
+    }
+
+    try {
+        auto result = buildGlyphSet(buildOptions(buildArgs, progressBar), err);
+        printBuildSummary(result, out);
+        return kExitOk;
+    } catch (const std::exception& e) {
+        err << kProgram << " build: " << e.what() << "\n";
+        return kExitFailed;
+    }
+}

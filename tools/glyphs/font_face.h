@@ -1,0 +1,43 @@
+#pragma once
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "code_point.h"
+
+inline constexpr char kDefaultFontPath[] = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
+// The collection's first face is the Japanese one.
+inline constexpr long kDefaultFaceIndex = 0;
+
+struct FontSource {
+    std::filesystem::path path = kDefaultFontPath;
+    long faceIndex = kDefaultFaceIndex;
+};
+
+// A FreeType library with one face of one font. FreeType objects must not be shared
+// between threads, so every thread opens its own.
+class FontFace {
+public:
+    // Throws ToolError naming the path when the font is missing, unreadable, has no such
+    // face or maps no Unicode.
+    explicit FontFace(const FontSource& source);
+    ~FontFace();
+    FontFace(const FontFace&) = delete;
+    FontFace& operator=(const FontFace&) = delete;
+
+    FT_Library library() const { return lib; }
+    FT_Face face() const { return ftFace; }
+
+    bool has(CodePoint cp) const;
+    // Every character the font maps, ascending.
+    std::vector<CodePoint> mappedCharacters() const;
+    std::string name() const;
+
+private:
+    FT_Library lib = nullptr;
+    FT_Face ftFace = nullptr;
+};

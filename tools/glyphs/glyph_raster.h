@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "code_point.h"
+#include "font_face.h"
+
+// Straight (not premultiplied) 8-bit RGBA, rows top to bottom.
+struct GlyphImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgba;
+};
+
+// Where the font sits in every image: its size in pixels per em, and the baseline's
+// distance from the image's top.
+struct RasterMetrics {
+    int pixelsPerEm;
+    int baseline;
+};
+
+// The largest size at which a full-width glyph fits a wide image and the font's whole
+// line, ascender to descender, fits the image height; the line centred vertically.
+RasterMetrics rasterMetrics(FT_Face face);
+
+// Renders white glyphs with anti-aliased alpha on a transparent background. One per
+// thread: it owns its FreeType face and reuses its buffers from glyph to glyph.
+class GlyphRasterizer {
+public:
+    explicit GlyphRasterizer(const FontSource& source);
+
+    // The image stays valid until the next call. The glyph is centred on its advance in a
+    // narrow or wide image, and squeezed sideways when its ink is wider than the image.
+    const GlyphImage& render(CodePoint cp, bool wide);
+
+    const RasterMetrics& metrics() const { return layout; }
+
+private:
+    FontFace font;
+    RasterMetrics layout;
+    std::vector<std::uint8_t> coverage;
+    GlyphImage image;
+};

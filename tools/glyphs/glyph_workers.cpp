@@ -1,0 +1,76 @@
+#include "glyph_workers.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "glyph_raster.h"
+#include "png_writer.h"
+#include "tool_error.h"
+
+namespace {
+
+constexpr auto kProgressInterval = std::chrono::milliseconds(100);
+
+struct SharedWork {
+    SharedWork(const std::vector<GlyphJob>& jobs, const FontSource& font, const std::filesystem::path& folder)
+        : jobs(jobs), font(font), folder(folder) {}
+
+    const std::vector<GlyphJob>& jobs;
+    const FontSource& font;
+    const std::filesystem::path& folder;
+    std::atomic<std::size_t> next{0};
+    std::atomic<std::size_t> done{0};
+    std::atomic<bool> failed{false};
+    std::mutex mutex;
+    std::condition_variable finished;
+    unsigned running = 0;
+    std::optional<std::string> firstError;
+};
+
+void work(SharedWork& shared) {
+    try {
+        GlyphRasterizer rasterizer(shared.font);
+        PngWriter writer;
+        for (std::size_t i = shared.next++; i < shared.jobs.size() && !shared.failed; i = shared.next++) {
+            const auto& job = shared.jobs[i];
+            writer.write(rasterizer.render(job.character, job.wide), shared.folder / (job.stem + ".png"));
+            ++shared.done;
+        }
+    } catch (const std::exception& e) {
+        shared.failed = true;
+        std::lock_guard lock(shared.mutex);
+        if (!shared.firstError) shared.firstError = e.what();
+    }
+    std::lock_guard lock(shared.mutex);
+    --shared.running;
+    shared.finished.notify_one();
+}
+
+}  // namespace
+
+void renderGlyphs(const std::vector<GlyphJob>& jobs, const FontSource& font, const std::filesystem::path& folder,
+                  unsigned threads, ProgressBar& progress) {
+    SharedWork shared(jobs, font, folder);
+    const auto count = static_cast<unsigned>(std::clamp<std::size_t>(jobs.size(), 1, std::max(threads, 1u)));
+    shared.running = count;
+    std::vector<std::thread> workers;
+    for (unsigned i = 0; i < count; ++i) workers.emplace_back(work, std::ref(shared));
+    {
+        std::unique_lock lock(shared.mutex);
+        while (!shared.finished.wait_for(lock, kProgressInterval, [&] { return shared.running == 0; })) {
+            progress.show(shared.done);
+        }
+    }
+    for (auto& worker : workers) worker.join();
+    if (shared.firstError) {
+        progress.stop();
+        throw ToolError(*shared.firstError);
+    }
+    progress.finish();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "font_face.h"
+#include "glyph_plan.h"
+#include "progress_bar.h"
+
+// Renders and writes every job into `folder`, on `threads` threads that each open the
+// font for themselves. Stops at the first failure and throws it as a ToolError.
+void renderGlyphs(const std::vector<GlyphJob>& jobs, const FontSource& font, const std::filesystem::path& folder,
+                  unsigned threads, ProgressBar& progress);
