@@ -136,15 +136,14 @@ TEST_F(OrderRoster, SignedScoresAndUnsignedNameBytes) {
 
 // Beyond 32 rows an unstable sort would be allowed to shuffle equal rows; ours keeps them.
 TEST_F(OrderRoster, LargeRosterKeepsEqualRowsInOrder) {
-    for (int i = 0; i < 40; ++i) {
-        plugin.roster.push_back({"k" + std::to_string(i), i % 2, i % 3 == 0, "same"});
-    }
+    auto key = [](int i) { return std::to_string(i); };
+    for (int i = 0; i < 40; ++i) plugin.roster.push_back({key(i), i % 2, i % 3 == 0, "same"});
     plugin.orderRoster();
     std::vector<std::string> expected;
     for (bool teamZero : {true, false}) {
         for (int score : {1, 0}) {
             for (int i = 0; i < 40; ++i) {
-                if ((i % 3 == 0) == teamZero && i % 2 == score) expected.push_back("k" + std::to_string(i));
+                if ((i % 3 == 0) == teamZero && i % 2 == score) expected.push_back(key(i));
             }
         }
     }
