@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "build_command.h"
+#include "glyph_files.h"
+#include "png_reading.h"
+#include "scratch_folder.h"
+#include "tool_error.h"
+
+namespace {
+
+// Builds into a scratch data folder with the default font, the one players get.
+class GlyphBuild : public testing::Test {
+protected:
+    BuildResult build(CharacterRequest request, const std::filesystem::path& dataFolder) {
+        BuildOptions options;
+        options.dataFolder = dataFolder;
+        options.characters = std::move(request);
+        options.threads = 2;
+        std::ostringstream progress;
+        return buildGlyphSet(options, progress);
+    }
+    BuildResult build(CharacterRequest request) { return build(std::move(request), data.path()); }
+
+    std::filesystem::path file(const std::string& stem) const {
+        return glyphFolder(data.path()) / (stem + ".png");
+    }
+
+    std::vector<std::string> writtenFiles() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(glyphFolder(data.path()))) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    ScratchFolder data;
+};
+
+std::string contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// ---- What one image looks like.
+
+struct ImageCase {
+    const char* label;
+    const char* chars;
+    const char* stem;
+    int width;
+    bool ink;
+
+    friend void PrintTo(const ImageCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class GlyphImages : public GlyphBuild, public testing::WithParamInterface<ImageCase> {};
+
+TEST_P(GlyphImages, AreSizedForTheOverlayWithWhiteInkOnTransparent) {
+    const auto& c = GetParam();
+    auto result = build({{}, {c.chars}, {}});
+    ASSERT_EQ(result.written, 1u);
+
+    auto png = readPng(file(c.stem));
+    ASSERT_EQ(png.width, c.width);
+    ASSERT_EQ(png.height, 114);
+    bool allWhite = true;
+    bool antiAliased = false;
+    for (std::size_t i = 0; i < png.rgba.size(); i += 4) {
+        allWhite = allWhite && png.rgba[i] == 255 && png.rgba[i + 1] == 255 && png.rgba[i + 2] == 255;
+        antiAliased = antiAliased || (png.rgba[i + 3] > 0 && png.rgba[i + 3] < 255);
+    }
+    EXPECT_TRUE(allWhite);
+    auto box = inkBox(png);
+    if (!c.ink) {
+        EXPECT_TRUE(box.empty());
+        return;
+    }
+    ASSERT_FALSE(box.empty());
+    EXPECT_TRUE(antiAliased);
+    // Nothing cut off at any edge, and the glyph fills a fair part of its image.
+    EXPECT_GT(box.left, 0);
+    EXPECT_LT(box.right, png.width - 1);
+    EXPECT_GT(box.top, 0);
+    EXPECT_LT(box.bottom, png.height - 1);
+    EXPECT_GT(box.bottom - box.top, png.height / 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Characters, GlyphImages,
+                         testing::Values(ImageCase{"letter_A", "U+41", "65", 64, true},
+                                         ImageCase{"space_is_written_empty", "U+20", "32", 64, false},
+                                         ImageCase{"W_squeezed_into_narrow", "U+57", "87", 64, true},
+                                         ImageCase{"e_acute_is_wide", "U+E9", "e9", 84, true},
+                                         ImageCase{"hiragana_a", "U+3042", "3042", 84, true},
+                                         ImageCase{"kanji_of_many_strokes", "U+9F98", "9f98", 84, true}));
+
+TEST_F(GlyphBuild, NarrowAndWideGlyphsShareOneBaseline) {
+    build({{}, {"U+41", "U+48", "U+C4", "U+3075"}, {}});
+    auto baselineA = inkBox(readPng(file("65"))).bottom;
+    EXPECT_EQ(inkBox(readPng(file("72"))).bottom, baselineA);
+    EXPECT_EQ(inkBox(readPng(file("c4"))).bottom, baselineA);
+    // Ideographic glyphs reach a little below the Latin baseline, not far.
+    auto kanaBottom = inkBox(readPng(file("3075"))).bottom;
+    EXPECT_GE(kanaBottom, baselineA - 2);
+    EXPECT_LE(kanaBottom, baselineA + 12);
+}
+
+TEST_F(GlyphBuild, CharacterTheFontLacksIsReportedNotDrawn) {
+    auto result = build({{}, {"U+41", "U+378"}, {}});
+    EXPECT_EQ(result.written, 1u);
+    EXPECT_EQ(result.missing, std::vector<CodePoint>{0x378});
+    EXPECT_FALSE(std::filesystem::exists(file("378")));
+
+    std::ostringstream summary;
+    printBuildSummary(result, summary);
+    EXPECT_NE(summary.str().find("Missing from the font"), std::string::npos) << summary.str();
+    EXPECT_NE(summary.str().find("U+0378"), std::string::npos) << summary.str();
+}
+
+TEST_F(GlyphBuild, ClashingCharacterLeavesTheAsciiImageAlone) {
+    auto result = build({{}, {"U+69", "U+105"}, {}});
+    ASSERT_EQ(result.clashes.size(), 1u);
+    EXPECT_EQ(result.clashes[0].character, CodePoint{0x105});
+    EXPECT_EQ(result.clashes[0].owner, CodePoint{'i'});
+
+    ScratchFolder onlyI;
+    build({{}, {"U+69"}, {}}, onlyI.path());
+    EXPECT_EQ(contents(file("105")), contents(glyphFolder(onlyI.path()) / "105.png"));
+}
+
+TEST_F(GlyphBuild, ClashingCharacterAloneWritesNothing) {
+    auto result = build({{}, {"U+105"}, {}});
+    EXPECT_EQ(result.written, 0u);
+    EXPECT_EQ(result.clashes.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(file("105")));
+}
+
+TEST_F(GlyphBuild, NamesFileGivesExactlyTheFilesOfItsCharacters) {
+    auto names = data.path() / "friends.txt";
+    std::ofstream(names, std::ios::binary) << "A\xE3\x81\x82\nbA\n";
+    build({{}, {}, names});
+    EXPECT_EQ(writtenFiles(), (std::vector<std::string>{"3042.png", "65.png", "98.png"}));
+}
+
+TEST_F(GlyphBuild, MissingFontIsAnErrorNamingItsPath) {
+    BuildOptions options;
+    options.dataFolder = data.path();
+    options.font.path = data.path() / "no-such-font.ttf";
+    std::ostringstream progress;
+    try {
+        buildGlyphSet(options, progress);
+        FAIL() << "built without a font";
+    } catch (const ToolError& e) {
+        EXPECT_NE(std::string(e.what()).find("no-such-font.ttf"), std::string::npos) << e.what();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <png.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+struct DecodedPng {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgba;
+
+    std::uint8_t alpha(int x, int y) const { return rgba[(static_cast<std::size_t>(y) * width + x) * 4 + 3]; }
+};
+
+// Decodes any PNG to 8-bit RGBA with libpng; an empty image when it cannot.
+inline DecodedPng readPng(const std::filesystem::path& path) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    DecodedPng decoded;
+    if (!png_image_begin_read_from_file(&image, path.string().c_str())) return decoded;
+    image.format = PNG_FORMAT_RGBA;
+    decoded.rgba.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, decoded.rgba.data(), 0, nullptr)) return {};
+    decoded.width = static_cast<int>(image.width);
+    decoded.height = static_cast<int>(image.height);
+    return decoded;
+}
+
+// The rows and columns that hold any ink.
+struct InkBox {
+    int left = -1;
+    int top = -1;
+    int right = -1;
+    int bottom = -1;
+
+    bool empty() const { return left < 0; }
+};
+
+inline InkBox inkBox(const DecodedPng& png) {
+    InkBox box;
+    for (int y = 0; y < png.height; ++y) {
+        for (int x = 0; x < png.width; ++x) {
+            if (png.alpha(x, y) == 0) continue;
+            if (box.empty()) box = {x, y, x, y};
+            box.left = std::min(box.left, x);
+            box.right = std::max(box.right, x);
+            box.top = std::min(box.top, y);
+            box.bottom = std::max(box.bottom, y);
+        }
+    }
+    return box;
+}
