@@ -4,6 +4,7 @@
 #include <iomanip>
 #include <system_error>
 
+#include "font_stack.h"
 #include "glyph_files.h"
 #include "glyph_workers.h"
 #include "progress_bar.h"
@@ -14,17 +15,26 @@ BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut
     BuildResult result;
     result.folder = glyphFolder(options.dataFolder);
 
-    FontFace font(options.font);
-    result.fontName = font.name();
-    result.metrics = rasterMetrics(font.face());
-    auto plan = planGlyphs(selectCharacters(options.characters, font), [&](CodePoint cp) { return font.has(cp); });
+    std::vector<FontSource> sources{options.font};
+    sources.insert(sources.end(), options.fallbacks.begin(), options.fallbacks.end());
+    FontStack fonts(sources);
+    result.metrics = rasterMetrics(fonts.main().face());
+    result.writtenPerFont.assign(fonts.size(), 0);
+    for (std::size_t i = 0; i < fonts.size(); ++i) result.fontNames.push_back(fonts.at(i).name());
+
+    auto characters = selectCharacters(options.characters, fonts.main());
+    auto plan = planGlyphs(characters, [&](CodePoint cp) { return fonts.find(cp).has_value(); });
+    for (auto& job : plan.jobs) {
+        job.font = *fonts.find(job.character);
+        ++result.writtenPerFont[job.font];
+    }
 
     std::error_code error;
     std::filesystem::create_directories(result.folder, error);
     if (error) throw ToolError("cannot create '" + result.folder.string() + "': " + error.message());
 
     ProgressBar progress(progressOut, plan.jobs.size(), options.progressBar);
-    renderGlyphs(plan.jobs, options.font, result.folder, options.threads, progress);
+    renderGlyphs(plan.jobs, sources, result.folder, options.threads, progress);
 
     result.written = plan.jobs.size();
     result.missing = std::move(plan.missing);
@@ -35,10 +45,13 @@ BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut
 
 void printBuildSummary(const BuildResult& result, std::ostream& out) {
     out << "Wrote " << result.written << " glyph images to " << result.folder.string() << " in " << std::fixed
-        << std::setprecision(1) << result.seconds << " s (" << result.fontName << ", "
+        << std::setprecision(1) << result.seconds << " s (" << result.fontNames.front() << ", "
         << result.metrics.pixelsPerEm << " pixels per em).\n";
+    for (std::size_t i = 1; i < result.fontNames.size(); ++i) {
+        out << "  " << result.writtenPerFont[i] << " of them from the fallback " << result.fontNames[i] << ".\n";
+    }
     if (!result.missing.empty()) {
-        out << "Missing from the font, so not written (" << result.missing.size()
+        out << "Missing from the font" << (result.fontNames.size() > 1 ? "s" : "") << ", so not written (" << result.missing.size()
             << "): " << formatCodePointRuns(result.missing) << "\n";
     }
     if (!result.clashes.empty()) {

@@ -14,6 +14,7 @@
 struct BuildOptions {
     std::filesystem::path dataFolder;
     FontSource font;
+    std::vector<FontSource> fallbacks;  // for characters the main font lacks
     CharacterRequest characters;
     unsigned threads = 1;
     bool progressBar = false;
@@ -21,16 +22,17 @@ struct BuildOptions {
 
 struct BuildResult {
     std::filesystem::path folder;
-    std::string fontName;
+    std::vector<std::string> fontNames;  // the main font, then the fallbacks
     RasterMetrics metrics{};
     std::size_t written = 0;
+    std::vector<std::size_t> writtenPerFont;
     std::vector<CodePoint> missing;
     std::vector<StemClash> clashes;
     double seconds = 0;
 };
 
-// Writes DATA/assets/png/STEM.png for every character asked for that the font has and
-// that owns its file name. The progress bar goes to `progressOut`. Throws ToolError.
+// Writes DATA/assets/png/STEM.png for every character asked for that a font has and that
+// owns its file name. The progress bar goes to `progressOut`. Throws ToolError.
 BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut);
 
 void printBuildSummary(const BuildResult& result, std::ostream& out);

@@ -46,6 +46,7 @@ struct BuildArguments {
     std::string dataFolder;
     std::string fontPath = kDefaultFontPath;
     long faceIndex = kDefaultFaceIndex;
+    std::vector<std::string> fallbacks;
     std::vector<std::string> sets;
     std::vector<std::string> ranges;
     std::string namesFile;
@@ -67,6 +68,10 @@ void addBuild(CLI::App& app, BuildArguments& args) {
     build->add_option("--face", args.faceIndex, "Face of a TTC collection, from 0")
         ->capture_default_str()
         ->check(CLI::NonNegativeNumber);
+    build->add_option("--fallback", args.fallbacks,
+                      "Fonts for the characters the main font lacks, tried in order; drawn at the main "
+                      "font's size and baseline")
+        ->check(CLI::ExistingFile);
     build->add_option("-s,--set", args.sets, "Character sets, combinable: --set ascii,latin")
         ->delimiter(',')
         ->check(CLI::IsMember(setNames()));
@@ -94,6 +99,7 @@ BuildOptions buildOptions(const BuildArguments& args, bool progressBar) {
     BuildOptions options;
     options.dataFolder = args.dataFolder;
     options.font = {args.fontPath, args.faceIndex};
+    for (const auto& fallback : args.fallbacks) options.fallbacks.push_back({fallback, 0});
     options.characters.sets = args.sets;
     options.characters.ranges = args.ranges;
     if (!args.namesFile.empty()) options.characters.namesFile = args.namesFile;

@@ -10,6 +10,7 @@ struct GlyphJob {
     CodePoint character;
     std::string stem;
     bool wide;
+    std::size_t font = 0;  // which font of the stack draws it
 };
 
 // A character whose file name already belongs to another character, so that it cannot

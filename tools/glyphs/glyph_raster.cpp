@@ -48,18 +48,22 @@ RasterMetrics rasterMetrics(FT_Face face) {
     return {pixelsPerEm, static_cast<int>(std::lround(topGap + face->ascender * scale))};
 }
 
-GlyphRasterizer::GlyphRasterizer(const FontSource& source) : font(source), layout(rasterMetrics(font.face())) {
-    if (FT_Set_Pixel_Sizes(font.face(), 0, static_cast<FT_UInt>(layout.pixelsPerEm)) != 0) {
-        throw ToolError("font '" + source.path.string() + "' cannot be drawn at " +
-                        std::to_string(layout.pixelsPerEm) + " pixels");
+GlyphRasterizer::GlyphRasterizer(const std::vector<FontSource>& sources)
+    : fonts(sources), layout(rasterMetrics(fonts.main().face())) {
+    for (std::size_t i = 0; i < fonts.size(); ++i) {
+        if (FT_Set_Pixel_Sizes(fonts.at(i).face(), 0, static_cast<FT_UInt>(layout.pixelsPerEm)) != 0) {
+            throw ToolError("font '" + sources[i].path.string() + "' cannot be drawn at " +
+                            std::to_string(layout.pixelsPerEm) + " pixels");
+        }
     }
 }
 
-const GlyphImage& GlyphRasterizer::render(CodePoint cp, bool wide) {
+const GlyphImage& GlyphRasterizer::render(CodePoint cp, bool wide, std::size_t fontIndex) {
     const int width = glyph_geometry::imageWidth(wide);
     const int height = glyph_geometry::kImageHeight;
     coverage.assign(static_cast<std::size_t>(width) * height, 0);
 
+    FontFace& font = fonts.at(fontIndex);
     FT_Face face = font.face();
     // Unhinted: the overlay halves every image, which would undo any grid fitting.
     if (FT_Load_Char(face, cp, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0 ||

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "code_point.h"
-#include "font_face.h"
+#include "font_stack.h"
 
 // Straight (not premultiplied) 8-bit RGBA, rows top to bottom.
 struct GlyphImage {
@@ -25,19 +25,21 @@ struct RasterMetrics {
 RasterMetrics rasterMetrics(FT_Face face);
 
 // Renders white glyphs with anti-aliased alpha on a transparent background. One per
-// thread: it owns its FreeType face and reuses its buffers from glyph to glyph.
+// thread: it owns its FreeType faces and reuses its buffers from glyph to glyph. Fallback
+// fonts are drawn at the main font's size and on its baseline, so that a row mixing them
+// still lines up.
 class GlyphRasterizer {
 public:
-    explicit GlyphRasterizer(const FontSource& source);
+    explicit GlyphRasterizer(const std::vector<FontSource>& sources);
 
     // The image stays valid until the next call. The glyph is centred on its advance in a
     // narrow or wide image, and squeezed sideways when its ink is wider than the image.
-    const GlyphImage& render(CodePoint cp, bool wide);
+    const GlyphImage& render(CodePoint cp, bool wide, std::size_t font = 0);
 
     const RasterMetrics& metrics() const { return layout; }
 
 private:
-    FontFace font;
+    FontStack fonts;
     RasterMetrics layout;
     std::vector<std::uint8_t> coverage;
     GlyphImage image;

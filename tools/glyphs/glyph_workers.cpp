@@ -18,11 +18,12 @@ namespace {
 constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 
 struct SharedWork {
-    SharedWork(const std::vector<GlyphJob>& jobs, const FontSource& font, const std::filesystem::path& folder)
-        : jobs(jobs), font(font), folder(folder) {}
+    SharedWork(const std::vector<GlyphJob>& jobs, const std::vector<FontSource>& fonts,
+               const std::filesystem::path& folder)
+        : jobs(jobs), fonts(fonts), folder(folder) {}
 
     const std::vector<GlyphJob>& jobs;
-    const FontSource& font;
+    const std::vector<FontSource>& fonts;
     const std::filesystem::path& folder;
     std::atomic<std::size_t> next{0};
     std::atomic<std::size_t> done{0};
@@ -35,11 +36,11 @@ struct SharedWork {
 
 void work(SharedWork& shared) {
     try {
-        GlyphRasterizer rasterizer(shared.font);
+        GlyphRasterizer rasterizer(shared.fonts);
         PngWriter writer;
         for (std::size_t i = shared.next++; i < shared.jobs.size() && !shared.failed; i = shared.next++) {
             const auto& job = shared.jobs[i];
-            writer.write(rasterizer.render(job.character, job.wide), shared.folder / (job.stem + ".png"));
+            writer.write(rasterizer.render(job.character, job.wide, job.font), shared.folder / (job.stem + ".png"));
             ++shared.done;
         }
     } catch (const std::exception& e) {
@@ -54,9 +55,9 @@ void work(SharedWork& shared) {
 
 }  // namespace
 
-void renderGlyphs(const std::vector<GlyphJob>& jobs, const FontSource& font, const std::filesystem::path& folder,
-                  unsigned threads, ProgressBar& progress) {
-    SharedWork shared(jobs, font, folder);
+void renderGlyphs(const std::vector<GlyphJob>& jobs, const std::vector<FontSource>& fonts,
+                  const std::filesystem::path& folder, unsigned threads, ProgressBar& progress) {
+    SharedWork shared(jobs, fonts, folder);
     const auto count = static_cast<unsigned>(std::clamp<std::size_t>(jobs.size(), 1, std::max(threads, 1u)));
     shared.running = count;
     std::vector<std::thread> workers;

@@ -8,6 +8,6 @@
 #include "progress_bar.h"
 
 // Renders and writes every job into `folder`, on `threads` threads that each open the
-// font for themselves. Stops at the first failure and throws it as a ToolError.
-void renderGlyphs(const std::vector<GlyphJob>& jobs, const FontSource& font, const std::filesystem::path& folder,
-                  unsigned threads, ProgressBar& progress);
+// fonts for themselves. Stops at the first failure and throws it as a ToolError.
+void renderGlyphs(const std::vector<GlyphJob>& jobs, const std::vector<FontSource>& fonts,
+                  const std::filesystem::path& folder, unsigned threads, ProgressBar& progress);

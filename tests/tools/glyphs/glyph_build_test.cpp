@@ -17,6 +17,8 @@
 
 namespace {
 
+constexpr char kFallbackFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
 // Builds into a scratch data folder with the default font, the one players get.
 class GlyphBuild : public testing::Test {
 protected:
@@ -142,6 +144,21 @@ TEST_F(GlyphBuild, ClashingCharacterAloneWritesNothing) {
     EXPECT_EQ(result.written, 0u);
     EXPECT_EQ(result.clashes.size(), 1u);
     EXPECT_FALSE(std::filesystem::exists(file("105")));
+}
+
+TEST_F(GlyphBuild, FallbackFontDrawsWhatTheMainFontLacksOnTheSameBaseline) {
+    BuildOptions options;
+    options.dataFolder = data.path();
+    options.fallbacks = {{kFallbackFont, 0}};
+    options.characters.ranges = {"U+4C", "U+141"};  // L, and L with stroke, which Noto Sans CJK lacks
+    std::ostringstream progress;
+    auto result = buildGlyphSet(options, progress);
+
+    EXPECT_TRUE(result.missing.empty());
+    EXPECT_EQ(result.writtenPerFont, (std::vector<std::size_t>{1, 1}));
+    auto stroked = readPng(file("141"));
+    EXPECT_EQ(stroked.width, 84);
+    EXPECT_EQ(inkBox(stroked).bottom, inkBox(readPng(file("76"))).bottom);
 }
 
 TEST_F(GlyphBuild, NamesFileGivesExactlyTheFilesOfItsCharacters) {
