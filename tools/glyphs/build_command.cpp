@@ -48,14 +48,16 @@ void printBuildSummary(const BuildResult& result, std::ostream& out) {
         << std::setprecision(1) << result.seconds << " s (" << result.fontNames.front() << ", "
         << result.metrics.pixelsPerEm << " pixels per em).\n";
     for (std::size_t i = 1; i < result.fontNames.size(); ++i) {
-        out << "  " << result.writtenPerFont[i] << " of them from the fallback " << result.fontNames[i] << ".\n";
+        out << "  " << result.writtenPerFont[i] << " of them from the fallback " << result.fontNames[i]
+            << ".\n";
     }
     if (!result.missing.empty()) {
-        out << "Missing from the font" << (result.fontNames.size() > 1 ? "s" : "") << ", so not written (" << result.missing.size()
-            << "): " << formatCodePointRuns(result.missing) << "\n";
+        out << "Missing from the font" << (result.fontNames.size() > 1 ? "s" : "") << ", so not written ("
+            << result.missing.size() << "): " << formatCodePointRuns(result.missing) << "\n";
     }
     if (!result.clashes.empty()) {
-        out << "Sharing a file name with another character, so not written (" << result.clashes.size() << "):\n"
+        out << "Sharing a file name with another character, so not written (" << result.clashes.size()
+            << "):\n"
             << "  ASCII images are named by decimal value, all others by hexadecimal code point, so these\n"
             << "  characters name the same file as another character, which keeps it.\n";
         for (const auto& clash : result.clashes) {

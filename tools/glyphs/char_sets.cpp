@@ -17,7 +17,10 @@ struct SetDefinition {
 
 const std::vector<SetDefinition>& definitions() {
     static const std::vector<SetDefinition> sets = {
-        {"ascii", "ASCII letters, digits, punctuation and space (U+0020-U+007E)", Source::Ranges, {{0x20, 0x7E}}},
+        {"ascii",
+         "ASCII letters, digits, punctuation and space (U+0020-U+007E)",
+         Source::Ranges,
+         {{0x20, 0x7E}}},
         {"latin",
          "Latin-1 and Latin Extended-A: accented Latin letters (U+00A0-U+017F)",
          Source::Ranges,

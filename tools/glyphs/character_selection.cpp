@@ -10,7 +10,8 @@ namespace {
 
 bool isKnownSet(const std::string& name) {
     auto sets = characterSets();
-    return std::any_of(sets.begin(), sets.end(), [&](const CharacterSetInfo& set) { return set.name == name; });
+    return std::any_of(sets.begin(), sets.end(),
+                       [&](const CharacterSetInfo& set) { return set.name == name; });
 }
 
 void addSet(std::vector<CodePoint>& characters, const std::string& name, const FontFace& font) {

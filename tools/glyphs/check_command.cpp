@@ -22,7 +22,8 @@ std::vector<std::string> allNames(const CheckOptions& options) {
 
 }  // namespace
 
-std::vector<NameCheck> checkNames(const std::vector<std::string>& names, const std::filesystem::path& dataFolder) {
+std::vector<NameCheck> checkNames(const std::vector<std::string>& names,
+                                  const std::filesystem::path& dataFolder) {
     std::vector<NameCheck> checks;
     for (const auto& name : names) {
         NameCheck check{name, {}};

@@ -24,7 +24,8 @@ struct NameCheck {
 };
 
 // What the plugin will load for each name, split by the plugin's own splitter.
-std::vector<NameCheck> checkNames(const std::vector<std::string>& names, const std::filesystem::path& dataFolder);
+std::vector<NameCheck> checkNames(const std::vector<std::string>& names,
+                                  const std::filesystem::path& dataFolder);
 
 // Prints every name's codes and files, marking the missing ones, then a summary.
 // Returns 1 when any file is missing, 0 when all are there. Throws ToolError for an

@@ -1,7 +1,6 @@
 #include "cli.h"
 
 #include <CLI/CLI.hpp>
-
 #include <algorithm>
 #include <thread>
 
@@ -21,7 +20,8 @@ std::string setList() {
     for (std::size_t i = 0; i < defaults.size(); ++i) text += (i ? ", " : "") + defaults[i];
     text += "):\n";
     for (const auto& set : characterSets()) {
-        text += "  " + std::string(set.name) + std::string(16 - std::min<std::size_t>(set.name.size(), 15), ' ') +
+        text += "  " + std::string(set.name) +
+                std::string(16 - std::min<std::size_t>(set.name.size(), 15), ' ') +
                 std::string(set.description) + "\n";
     }
     return text;
@@ -68,9 +68,10 @@ void addBuild(CLI::App& app, BuildArguments& args) {
     build->add_option("--face", args.faceIndex, "Face of a TTC collection, from 0")
         ->capture_default_str()
         ->check(CLI::NonNegativeNumber);
-    build->add_option("--fallback", args.fallbacks,
-                      "Fonts for the characters the main font lacks, tried in order; drawn at the main "
-                      "font's size and baseline")
+    build
+        ->add_option("--fallback", args.fallbacks,
+                     "Fonts for the characters the main font lacks, tried in order; drawn at the main "
+                     "font's size and baseline")
         ->check(CLI::ExistingFile);
     build->add_option("-s,--set", args.sets, "Character sets, combinable: --set ascii,latin")
         ->delimiter(',')
@@ -78,8 +79,9 @@ void addBuild(CLI::App& app, BuildArguments& args) {
     build->add_option("-c,--chars", args.ranges, "Code points and ranges: --chars U+3042,U+30A0-U+30FF")
         ->delimiter(',')
         ->check(CLI::Validator(validateRange, "U+HEX[-U+HEX]"));
-    build->add_option("-n,--names", args.namesFile,
-                      "UTF-8 names file, one name a line: draws exactly the characters of those names")
+    build
+        ->add_option("-n,--names", args.namesFile,
+                     "UTF-8 names file, one name a line: draws exactly the characters of those names")
         ->check(CLI::ExistingFile);
     build->add_option("-j,--jobs", args.threads, "Threads to draw with")
         ->capture_default_str()
@@ -89,8 +91,11 @@ void addBuild(CLI::App& app, BuildArguments& args) {
 
 void addCheck(CLI::App& app, CheckArguments& args) {
     auto* check = app.add_subcommand(
-        "check", "List the glyph files the plugin will load for each name and which are missing (exit 1 if any).");
-    check->add_option("-d,--data", args.dataFolder, "The host's data folder")->required()->check(CLI::ExistingDirectory);
+        "check",
+        "List the glyph files the plugin will load for each name and which are missing (exit 1 if any).");
+    check->add_option("-d,--data", args.dataFolder, "The host's data folder")
+        ->required()
+        ->check(CLI::ExistingDirectory);
     check->add_option("-n,--names", args.namesFile, "Names file, one name a line")->check(CLI::ExistingFile);
     check->add_option("names", args.names, "Names to check");
 }

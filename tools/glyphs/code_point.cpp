@@ -31,9 +31,12 @@ std::size_t trailingBytes(unsigned char lead) {
 // The smallest value each length may carry; anything below is an overlong form.
 CodePoint lowestOfLength(std::size_t trailing) {
     switch (trailing) {
-        case 1: return 0x80;
-        case 2: return 0x800;
-        default: return 0x10000;
+        case 1:
+            return 0x80;
+        case 2:
+            return 0x800;
+        default:
+            return 0x10000;
     }
 }
 

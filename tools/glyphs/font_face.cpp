@@ -33,9 +33,11 @@ FontFace::FontFace(const FontSource& source) {
         ftFace = nullptr;
         long faces = faceCount(lib, source.path);
         FT_Done_FreeType(lib);
-        if (faces == 0) throw ToolError(quoted(source.path) + " is not a font FreeType can read (TTF, OTF or TTC)");
-        throw ToolError("font " + quoted(source.path) + " has " + std::to_string(faces) + " face(s), numbered 0 to " +
-                        std::to_string(faces - 1) + "; there is no face " + std::to_string(source.faceIndex));
+        if (faces == 0)
+            throw ToolError(quoted(source.path) + " is not a font FreeType can read (TTF, OTF or TTC)");
+        throw ToolError("font " + quoted(source.path) + " has " + std::to_string(faces) +
+                        " face(s), numbered 0 to " + std::to_string(faces - 1) + "; there is no face " +
+                        std::to_string(source.faceIndex));
     }
     if (FT_Select_Charmap(ftFace, FT_ENCODING_UNICODE) != 0) {
         FT_Done_Face(ftFace);
@@ -54,7 +56,8 @@ bool FontFace::has(CodePoint cp) const { return FT_Get_Char_Index(ftFace, cp) !=
 std::vector<CodePoint> FontFace::mappedCharacters() const {
     std::vector<CodePoint> characters;
     FT_UInt index = 0;
-    for (FT_ULong cp = FT_Get_First_Char(ftFace, &index); index != 0; cp = FT_Get_Next_Char(ftFace, cp, &index)) {
+    for (FT_ULong cp = FT_Get_First_Char(ftFace, &index); index != 0;
+         cp = FT_Get_Next_Char(ftFace, cp, &index)) {
         characters.push_back(static_cast<CodePoint>(cp));
     }
     return characters;

@@ -20,7 +20,8 @@ StemOwners printableAsciiStems() {
     return owners;
 }
 
-std::optional<CodePoint> ownerOf(const std::string& stem, const StemOwners& reserved, const StemOwners& taken) {
+std::optional<CodePoint> ownerOf(const std::string& stem, const StemOwners& reserved,
+                                 const StemOwners& taken) {
     if (auto owner = reserved.find(stem); owner != reserved.end()) return owner->second;
     if (auto owner = taken.find(stem); owner != taken.end()) return owner->second;
     return std::nullopt;
@@ -28,7 +29,8 @@ std::optional<CodePoint> ownerOf(const std::string& stem, const StemOwners& rese
 
 }  // namespace
 
-GlyphPlan planGlyphs(const std::vector<CodePoint>& characters, const std::function<bool(CodePoint)>& fontHas) {
+GlyphPlan planGlyphs(const std::vector<CodePoint>& characters,
+                     const std::function<bool(CodePoint)>& fontHas) {
     static const StemOwners reserved = printableAsciiStems();
     StemOwners taken;
     GlyphPlan plan;

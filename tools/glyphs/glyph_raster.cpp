@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr FT_Pos kSubpixels = 64;  // FreeType's 26.6 fixed point
+constexpr FT_Pos kSubpixels = 64;           // FreeType's 26.6 fixed point
 constexpr FT_Pos kSideMargin = kSubpixels;  // one pixel, so neighbouring glyphs never touch
 constexpr std::uint8_t kWhite = 255;
 
@@ -41,7 +41,8 @@ RasterMetrics rasterMetrics(FT_Face face) {
     const double lineUnits = face->ascender - face->descender;
     int pixelsPerEm = kWideImageWidth;
     if (lineUnits > 0) {
-        pixelsPerEm = std::min(pixelsPerEm, static_cast<int>(std::floor(kImageHeight * unitsPerEm / lineUnits)));
+        pixelsPerEm =
+            std::min(pixelsPerEm, static_cast<int>(std::floor(kImageHeight * unitsPerEm / lineUnits)));
     }
     const double scale = pixelsPerEm / unitsPerEm;
     const double topGap = (kImageHeight - lineUnits * scale) / 2;
@@ -68,7 +69,8 @@ const GlyphImage& GlyphRasterizer::render(CodePoint cp, bool wide, std::size_t f
     // Unhinted: the overlay halves every image, which would undo any grid fitting.
     if (FT_Load_Char(face, cp, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0 ||
         face->glyph->format != FT_GLYPH_FORMAT_OUTLINE) {
-        throw ToolError("the font's glyph for " + formatCodePoint(cp) + " cannot be drawn (only outline fonts are supported)");
+        throw ToolError("the font's glyph for " + formatCodePoint(cp) +
+                        " cannot be drawn (only outline fonts are supported)");
     }
     FT_Outline& outline = face->glyph->outline;
     fitIntoCell(outline, face->glyph->advance.x, width * kSubpixels);

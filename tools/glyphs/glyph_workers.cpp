@@ -40,7 +40,8 @@ void work(SharedWork& shared) {
         PngWriter writer;
         for (std::size_t i = shared.next++; i < shared.jobs.size() && !shared.failed; i = shared.next++) {
             const auto& job = shared.jobs[i];
-            writer.write(rasterizer.render(job.character, job.wide, job.font), shared.folder / (job.stem + ".png"));
+            writer.write(rasterizer.render(job.character, job.wide, job.font),
+                         shared.folder / (job.stem + ".png"));
             ++shared.done;
         }
     } catch (const std::exception& e) {

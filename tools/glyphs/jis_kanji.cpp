@@ -3,7 +3,10 @@
 #include <iconv.h>
 
 #include <array>
+#include <cerrno>
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include "tool_error.h"
 
@@ -34,7 +37,8 @@ public:
         std::size_t inLeft = in.size();
         std::size_t outLeft = out.size();
         iconv(handle, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(handle, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return std::nullopt;
+        if (iconv(handle, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1))
+            return std::nullopt;
         if (out.size() - outLeft != 4) return std::nullopt;
         return static_cast<CodePoint>(out[0] | (out[1] << 8) | (out[2] << 16) | (out[3] << 24));
     }

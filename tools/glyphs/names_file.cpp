@@ -26,14 +26,15 @@ std::vector<NameLine> readNamesFile(const std::filesystem::path& path) {
     return names;
 }
 
-std::vector<CodePoint> charactersOfNames(const std::vector<NameLine>& names, const std::filesystem::path& path) {
+std::vector<CodePoint> charactersOfNames(const std::vector<NameLine>& names,
+                                         const std::filesystem::path& path) {
     std::vector<CodePoint> characters;
     for (const auto& line : names) {
         std::size_t badByte = 0;
         auto decoded = decodeUtf8(line.name, badByte);
         if (!decoded) {
-            throw ToolError(path.string() + ":" + std::to_string(line.lineNumber) + ":" + std::to_string(badByte + 1) +
-                            ": not UTF-8; save the names file as UTF-8");
+            throw ToolError(path.string() + ":" + std::to_string(line.lineNumber) + ":" +
+                            std::to_string(badByte + 1) + ": not UTF-8; save the names file as UTF-8");
         }
         characters.insert(characters.end(), decoded->begin(), decoded->end());
     }

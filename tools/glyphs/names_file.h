@@ -18,4 +18,5 @@ std::vector<NameLine> readNamesFile(const std::filesystem::path& path);
 
 // Every character of the names, ascending, without repeats. A line that is not UTF-8
 // is an error naming the file, line and column.
-std::vector<CodePoint> charactersOfNames(const std::vector<NameLine>& names, const std::filesystem::path& path);
+std::vector<CodePoint> charactersOfNames(const std::vector<NameLine>& names,
+                                         const std::filesystem::path& path);

@@ -31,7 +31,8 @@ bool encodePng(const GlyphImage& image, unsigned char** rows, std::vector<unsign
     }
     png_set_write_fn(png, out, appendBytes, noFlush);
     png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
-                 PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     png_set_compression_level(png, kZlibLevel);
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
     png_write_info(png, info);
@@ -58,7 +59,9 @@ void PngWriter::write(const GlyphImage& image, const std::filesystem::path& path
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) file.write(reinterpret_cast<const char*>(encoded.data()), static_cast<std::streamsize>(encoded.size()));
+    if (file)
+        file.write(reinterpret_cast<const char*>(encoded.data()),
+                   static_cast<std::streamsize>(encoded.size()));
     if (file) file.close();
     if (!file) throw ToolError("cannot write '" + path.string() + "': " + std::strerror(errno));
 }

@@ -19,8 +19,8 @@ void ProgressBar::show(std::size_t done) {
     if (!enabled) return;
     shown = true;
     const std::size_t filled = done * kBarWidth / total;
-    out << "\r[" << std::string(filled, '#') << std::string(kBarWidth - filled, '.') << "] " << done << "/" << total
-        << " glyphs" << std::flush;
+    out << "\r[" << std::string(filled, '#') << std::string(kBarWidth - filled, '.') << "] " << done << "/"
+        << total << " glyphs" << std::flush;
 }
 
 void ProgressBar::finish() {

@@ -39,18 +39,17 @@ TEST_P(SetBoundaries, StartAndEndWhereTheyShouldWithThePluginsCodes) {
     EXPECT_EQ(glyphCodeOf(b.last), b.lastCode);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sets, SetBoundaries,
-    testing::Values(SetBoundary{"ascii", 95, 0x20, "32", 0x7E, "126"},
-                    SetBoundary{"latin", 224, 0xA0, "u\\a0", 0x17F, "u\\17f"},
-                    SetBoundary{"greek-cyrillic", 391, 0x370, "u\\370", 0x4FF, "u\\4ff"},
-                    SetBoundary{"hiragana", 93, 0x3041, "u\\3041", 0x309F, "u\\309f"},
-                    SetBoundary{"katakana", 175, 0x30A0, "u\\30a0", 0xFF9F, "u\\ff9f"},
-                    SetBoundary{"cjk-symbols", 64, 0x3000, "u\\3000", 0x303F, "u\\303f"},
-                    SetBoundary{"fullwidth", 110, 0xFF01, "u\\ff01", 0xFFEE, "u\\ffee"},
-                    SetBoundary{"hangul", 11172, 0xAC00, "u\\ac00", 0xD7A3, "u\\d7a3"},
-                    SetBoundary{"jis-kanji", 6355, 0x4E00, "u\\4e00", 0x9FA0, "u\\9fa0"},
-                    SetBoundary{"cjk", 97046, 0x3400, "u\\3400", 0x323AF, "u\\323af"}));
+INSTANTIATE_TEST_SUITE_P(Sets, SetBoundaries,
+                         testing::Values(SetBoundary{"ascii", 95, 0x20, "32", 0x7E, "126"},
+                                         SetBoundary{"latin", 224, 0xA0, "u\\a0", 0x17F, "u\\17f"},
+                                         SetBoundary{"greek-cyrillic", 391, 0x370, "u\\370", 0x4FF, "u\\4ff"},
+                                         SetBoundary{"hiragana", 93, 0x3041, "u\\3041", 0x309F, "u\\309f"},
+                                         SetBoundary{"katakana", 175, 0x30A0, "u\\30a0", 0xFF9F, "u\\ff9f"},
+                                         SetBoundary{"cjk-symbols", 64, 0x3000, "u\\3000", 0x303F, "u\\303f"},
+                                         SetBoundary{"fullwidth", 110, 0xFF01, "u\\ff01", 0xFFEE, "u\\ffee"},
+                                         SetBoundary{"hangul", 11172, 0xAC00, "u\\ac00", 0xD7A3, "u\\d7a3"},
+                                         SetBoundary{"jis-kanji", 6355, 0x4E00, "u\\4e00", 0x9FA0, "u\\9fa0"},
+                                         SetBoundary{"cjk", 97046, 0x3400, "u\\3400", 0x323AF, "u\\323af"}));
 
 TEST(JisKanji, HoldBothLevelsFromIconv) {
     auto kanji = characterSet("jis-kanji");
@@ -64,8 +63,9 @@ TEST(JisKanji, HoldBothLevelsFromIconv) {
 TEST(CharacterSets, DefaultsAreAllNamedSets) {
     auto sets = characterSets();
     for (const auto& name : defaultCharacterSets()) {
-        EXPECT_TRUE(std::any_of(sets.begin(), sets.end(), [&](const CharacterSetInfo& s) { return s.name == name; }))
-            << name;
+        EXPECT_TRUE(std::any_of(sets.begin(), sets.end(), [&](const CharacterSetInfo& s) {
+            return s.name == name;
+        })) << name;
     }
 }
 
@@ -103,22 +103,17 @@ TEST_P(StemClashes, AsciiKeepsItsFileAndTheOtherIsListed) {
     EXPECT_EQ(plan.clashes[0].stem, std::to_string(c.owner));
 }
 
-INSTANTIATE_TEST_SUITE_P(Boundaries, StemClashes,
-                         testing::Values(ClashCase{"u0080_P", 0x80, 'P'},
-                                         ClashCase{"u0099_c", 0x99, 'c'},
-                                         ClashCase{"u009a_hex_letter", 0x9A, 0},
-                                         ClashCase{"u00a0_hex_letter", 0xA0, 0},
-                                         ClashCase{"u0100_d", 0x100, 'd'},
-                                         ClashCase{"u0105_i", 0x105, 'i'},
-                                         ClashCase{"u0109_m", 0x109, 'm'},
-                                         ClashCase{"u010a_hex_letter", 0x10A, 0},
-                                         ClashCase{"u0110_n", 0x110, 'n'},
-                                         ClashCase{"u0119_w", 0x119, 'w'},
-                                         ClashCase{"u011a_hex_letter", 0x11A, 0},
-                                         ClashCase{"u0120_x", 0x120, 'x'},
-                                         ClashCase{"u0126_tilde", 0x126, '~'},
-                                         // 127 is DEL, which no name draws: U+0127 may have it.
-                                         ClashCase{"u0127_after_ascii", 0x127, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, StemClashes,
+    testing::Values(ClashCase{"u0080_P", 0x80, 'P'}, ClashCase{"u0099_c", 0x99, 'c'},
+                    ClashCase{"u009a_hex_letter", 0x9A, 0}, ClashCase{"u00a0_hex_letter", 0xA0, 0},
+                    ClashCase{"u0100_d", 0x100, 'd'}, ClashCase{"u0105_i", 0x105, 'i'},
+                    ClashCase{"u0109_m", 0x109, 'm'}, ClashCase{"u010a_hex_letter", 0x10A, 0},
+                    ClashCase{"u0110_n", 0x110, 'n'}, ClashCase{"u0119_w", 0x119, 'w'},
+                    ClashCase{"u011a_hex_letter", 0x11A, 0}, ClashCase{"u0120_x", 0x120, 'x'},
+                    ClashCase{"u0126_tilde", 0x126, '~'},
+                    // 127 is DEL, which no name draws: U+0127 may have it.
+                    ClashCase{"u0127_after_ascii", 0x127, 0}));
 
 TEST(StemClashes, AsciiAndLatinClashExactlyInTheThreeDigitRuns) {
     auto characters = characterSet("ascii");
@@ -134,7 +129,8 @@ TEST(StemClashes, AsciiAndLatinClashExactlyInTheThreeDigitRuns) {
     }
     EXPECT_EQ(clashing, expected);
     EXPECT_EQ(plan.jobs.size(), characters.size() - expected.size());
-    auto i = std::find_if(plan.jobs.begin(), plan.jobs.end(), [](const GlyphJob& j) { return j.stem == "105"; });
+    auto i =
+        std::find_if(plan.jobs.begin(), plan.jobs.end(), [](const GlyphJob& j) { return j.stem == "105"; });
     ASSERT_NE(i, plan.jobs.end());
     EXPECT_EQ(i->character, U'i');
 }
@@ -178,17 +174,12 @@ TEST_P(CodeRanges, ParseOrAreRefusedNamingTheText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, CodeRanges,
-                         testing::Values(RangeCase{"U+3042", 0x3042, 0x3042},
-                                         RangeCase{"u+41", 0x41, 0x41},
+                         testing::Values(RangeCase{"U+3042", 0x3042, 0x3042}, RangeCase{"u+41", 0x41, 0x41},
                                          RangeCase{"U+3040-U+309F", 0x3040, 0x309F},
-                                         RangeCase{"U+10FFFF", 0x10FFFF, 0x10FFFF},
-                                         RangeCase{"3042", 0, 0},
-                                         RangeCase{"U+", 0, 0},
-                                         RangeCase{"U+12G", 0, 0},
-                                         RangeCase{"U+110000", 0, 0},
-                                         RangeCase{"U+D800", 0, 0},
-                                         RangeCase{"U+3040-", 0, 0},
-                                         RangeCase{"U+309F-U+3040", 0, 0}));
+                                         RangeCase{"U+10FFFF", 0x10FFFF, 0x10FFFF}, RangeCase{"3042", 0, 0},
+                                         RangeCase{"U+", 0, 0}, RangeCase{"U+12G", 0, 0},
+                                         RangeCase{"U+110000", 0, 0}, RangeCase{"U+D800", 0, 0},
+                                         RangeCase{"U+3040-", 0, 0}, RangeCase{"U+309F-U+3040", 0, 0}));
 
 TEST(CodePointRuns, CollapseConsecutiveCodePoints) {
     EXPECT_EQ(formatCodePointRuns({0x41, 0x378, 0x379, 0x37A, 0x1F600}), "U+0041, U+0378-U+037A, U+1F600");

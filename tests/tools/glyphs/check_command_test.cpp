@@ -1,3 +1,5 @@
+#include "check_command.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "check_command.h"
 #include "cli.h"
 #include "glyph_files.h"
 #include "scratch_folder.h"
@@ -74,15 +75,20 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CommandCase{"check_missing_file", {"check", "-d", "{data}", "A\xE3\x81\x82"}, 1, "3042.png  MISSING"},
         CommandCase{"check_all_present", {"check", "--data", "{data}", "AAA"}, 0, "all present"},
-        CommandCase{"check_names_file", {"check", "-d", "{data}", "--names", "{data}/names.txt"}, 1, "1 missing"},
+        CommandCase{
+            "check_names_file", {"check", "-d", "{data}", "--names", "{data}/names.txt"}, 1, "1 missing"},
         CommandCase{"check_without_names", {"check", "-d", "{data}"}, 2, "give names"},
         CommandCase{"check_without_data_folder", {"check", "A"}, 2, "--data"},
         CommandCase{"check_data_folder_absent", {"check", "-d", "{data}/absent", "A"}, 2, "absent"},
         CommandCase{"build_unknown_set", {"build", "-d", "{data}", "--set", "klingon"}, 2, "klingon"},
         CommandCase{"build_bad_code_point", {"build", "-d", "{data}", "--chars", "U+ZZ"}, 2, "U+ZZ"},
-        CommandCase{"build_missing_font", {"build", "-d", "{data}", "-f", "{data}/none.ttf", "-c", "U+41"}, 1,
+        CommandCase{"build_missing_font",
+                    {"build", "-d", "{data}", "-f", "{data}/none.ttf", "-c", "U+41"},
+                    1,
                     "none.ttf"},
-        CommandCase{"build_missing_face", {"build", "-d", "{data}", "--face", "99", "-c", "U+41"}, 1, "face 99"},
-        CommandCase{"build_writes", {"build", "-d", "{data}", "-s", "ascii", "-c", "U+3042"}, 0, "Wrote 96"}));
+        CommandCase{
+            "build_missing_face", {"build", "-d", "{data}", "--face", "99", "-c", "U+41"}, 1, "face 99"},
+        CommandCase{
+            "build_writes", {"build", "-d", "{data}", "-s", "ascii", "-c", "U+3042"}, 0, "Wrote 96"}));
 
 }  // namespace

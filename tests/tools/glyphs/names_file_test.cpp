@@ -1,3 +1,5 @@
+#include "names_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "names_file.h"
 #include "scratch_folder.h"
 #include "tool_error.h"
 
@@ -26,7 +27,9 @@ protected:
 TEST_F(NamesFile, GivesExactlyItsCharacters) {
     // A byte-order mark, Windows line ends and a blank line, as editors leave them: none of
     // them is a character of a name. The space is.
-    auto path = write("\xEF\xBB\xBF" "A\xE3\x81\x82\r\n\r\nb \xE3\x81\x82\n");
+    auto path = write(
+        "\xEF\xBB\xBF"
+        "A\xE3\x81\x82\r\n\r\nb \xE3\x81\x82\n");
     auto names = readNamesFile(path);
     ASSERT_EQ(names.size(), 2u);
     EXPECT_EQ(names[0].name, "A\xE3\x81\x82");
@@ -65,8 +68,7 @@ TEST_P(NamesFileNotUtf8, IsRefusedNamingFileLineAndColumn) {
 INSTANTIATE_TEST_SUITE_P(Bytes, NamesFileNotUtf8,
                          testing::Values(BadLine{"latin1_e_acute", "\xE9t\xE9"},
                                          BadLine{"stray_continuation", "\x80"},
-                                         BadLine{"cut_short", "\xE3\x81"},
-                                         BadLine{"overlong", "\xC0\x80"},
+                                         BadLine{"cut_short", "\xE3\x81"}, BadLine{"overlong", "\xC0\x80"},
                                          BadLine{"surrogate", "\xED\xA0\x80"},
                                          BadLine{"beyond_unicode", "\xF4\x90\x80\x80"}));
 

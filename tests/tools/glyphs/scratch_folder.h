@@ -1,10 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <random>
 #include <string>
-
-#include <gtest/gtest.h>
 
 // An empty folder of its own for one test, removed afterwards.
 class ScratchFolder {
