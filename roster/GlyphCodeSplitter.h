@@ -13,9 +13,12 @@
 // A splitter serves one name: its output keeps growing across calls.
 class GlyphCodeSplitter {
 public:
-    std::vector<std::string> split(std::string name);
+    std::vector<std::string> split(std::string name) &;
+    // A temporary splitter hands its codes over rather than copying them.
+    std::vector<std::string> split(std::string name) &&;
 
 private:
+    void gather(const std::string& name);
     void flush();
 
     std::vector<std::string> output;
