@@ -1,0 +1,26 @@
+#include "paths.h"
+
+namespace hostrun {
+
+std::filesystem::path pathFromUtf8(const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string displayText(const std::filesystem::path& path) {
+    auto text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+std::filesystem::path resolveDataFolder(const std::optional<std::filesystem::path>& option,
+                                        const std::filesystem::path& scenarioFile,
+                                        const std::optional<std::string>& scenarioData) {
+    std::filesystem::path folder =
+        option ? *option : scenarioFile.parent_path() / pathFromUtf8(scenarioData.value_or("data"));
+    folder = std::filesystem::absolute(folder).lexically_normal();
+    // "D/" and "D" are one folder; without the trailing separator, image paths that the
+    // plugin joins to it compare equal to it component by component.
+    if (!folder.has_filename() && folder.has_relative_path()) folder = folder.parent_path();
+    return folder;
+}
+
+}  // namespace hostrun
