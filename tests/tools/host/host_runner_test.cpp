@@ -1,0 +1,453 @@
+// veltrona-host end to end, run as a user runs it: whole traces of small scenarios against
+// golden files, and every kind of bad input with its one-line message and status 2.
+//
+// To write the traces the runner now produces into the golden files instead of comparing,
+// run with VELTRONA_UPDATE_GOLDEN=1, then review the difference before committing it.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "module_loader.h"
+#include "process.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSource = VELTRONA_SOURCE_DIR;
+
+#if defined(_WIN32)
+constexpr char kExecutableSuffix[] = ".exe";
+#else
+constexpr char kExecutableSuffix[] = "";
+#endif
+
+fs::path runner() { return hostrun::executableDir() / (std::string("veltrona-host") + kExecutableSuffix); }
+
+fs::path besideRunner(const std::string& moduleStem) {
+    return hostrun::executableDir() / hostrun::moduleFileName(moduleStem);
+}
+
+std::string utf8(const fs::path& path) {
+    auto text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+std::string fileText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeFile(const fs::path& file, const std::string& text) {
+    std::ofstream out(file, std::ios::binary);
+    out << text;
+}
+
+// A fresh folder for one case's files, under the working folder.
+fs::path scratchFolder(const std::string& name) {
+    auto folder = fs::current_path() / "host_runner_test.work" / name;
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) result.push_back(line);
+    return result;
+}
+
+// Reports the first line that differs, which says more than two walls of text.
+void expectSameTrace(const std::string& expected, const std::string& actual, const fs::path& golden) {
+    if (expected == actual) return;
+    auto want = lines(expected);
+    auto got = lines(actual);
+    std::size_t i = 0;
+    while (i < want.size() && i < got.size() && want[i] == got[i]) ++i;
+    ADD_FAILURE() << "trace differs from " << utf8(golden) << " at line " << i + 1
+                  << "\n  expected: " << (i < want.size() ? want[i] : "(end)")
+                  << "\n  actual:   " << (i < got.size() ? got[i] : "(end)") << "\n(" << want.size()
+                  << " lines expected, " << got.size() << " written"
+                  << (expected.empty() || expected.back() == '\n' ? "" : "; golden has no final newline")
+                  << ")";
+}
+
+struct GoldenCase {
+    std::string label{};
+    std::string scenario{};  // in the source tree
+    std::string module{};  // beside the runner; empty: the runner's default
+    std::string golden{};  // in the source tree
+    std::vector<std::string> options{};
+    // Run from a copy in a folder with a non-ASCII name, with the data folder and the trace
+    // there too: a Japanese or accented user name in every path on the command line.
+    bool nonAsciiFolders = false;
+    bool toStandardOutput = false;
+
+    friend void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.label; }
+};
+
+const std::string kScenarios = "tests/tools/host/scenarios/";
+
+class GoldenTrace : public testing::TestWithParam<GoldenCase> {};
+
+TEST_P(GoldenTrace, MatchesTheGoldenFile) {
+    const auto& c = GetParam();
+    auto scratch = scratchFolder(c.label);
+    auto trace = scratch / "trace.jsonl";
+    std::vector<std::string> arguments;
+    if (c.nonAsciiFolders) {
+        auto home = scratch / u8"たなか Zoë";
+        fs::create_directories(home);
+        fs::copy_file(kSource / c.scenario, home / u8"シナリオ.json");
+        fs::copy(kSource / kScenarios / "data", home / u8"データ", fs::copy_options::recursive);
+        trace = home / u8"トレース.jsonl";
+        arguments = {utf8(home / u8"シナリオ.json"), "--data", utf8(home / u8"データ")};
+    } else {
+        arguments = {utf8(kSource / c.scenario)};
+    }
+    if (!c.module.empty()) arguments.insert(arguments.end(), {"--module", utf8(besideRunner(c.module))});
+    arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+    if (!c.toStandardOutput) arguments.insert(arguments.end(), {"--trace", utf8(trace)});
+
+    auto result = runProgram(runner(), arguments, scratch);
+    ASSERT_EQ(result.status, 0) << result.err;
+    auto actual = c.toStandardOutput ? result.out : fileText(trace);
+
+    auto golden = kSource / c.golden;
+    if (std::getenv("VELTRONA_UPDATE_GOLDEN") != nullptr) {
+        writeFile(golden, actual);
+        GTEST_SKIP() << "wrote " << utf8(golden);
+    }
+    expectSameTrace(fileText(golden), actual, golden);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, GoldenTrace,
+    testing::Values(
+        // The Veltrona module from beside the runner, as a user runs the example.
+        GoldenCase{.label = "example_match",
+                   .scenario = "examples/match.json",
+                   .golden = kScenarios + "example_match.trace.jsonl"},
+        GoldenCase{.label = "example_match_non_ascii_folders",
+                   .scenario = "examples/match.json",
+                   .golden = kScenarios + "example_match.trace.jsonl",
+                   .nonAsciiFolders = true},
+        GoldenCase{.label = "veltrona_offline_start",
+                   .scenario = kScenarios + "veltrona_offline_start.json",
+                   .golden = kScenarios + "veltrona_offline_start.trace.jsonl"},
+        // The probe: every kind of trace line, and what the host does around them.
+        GoldenCase{.label = "probe_calls",
+                   .scenario = kScenarios + "probe_calls.json",
+                   .module = "probe_plugin",
+                   .golden = kScenarios + "probe_calls.trace.jsonl"},
+        GoldenCase{.label = "probe_calls_non_ascii_folders",
+                   .scenario = kScenarios + "probe_calls.json",
+                   .module = "probe_plugin",
+                   .golden = kScenarios + "probe_calls.trace.jsonl",
+                   .nonAsciiFolders = true},
+        GoldenCase{.label = "probe_unload_leftovers",
+                   .scenario = kScenarios + "probe_unload_leftovers.json",
+                   .module = "probe_plugin",
+                   .golden = kScenarios + "probe_unload_leftovers.trace.jsonl"},
+        GoldenCase{.label = "probe_world_changes_to_standard_output",
+                   .scenario = kScenarios + "probe_world_changes.json",
+                   .module = "probe_plugin",
+                   .golden = kScenarios + "probe_world_changes.trace.jsonl",
+                   .toStandardOutput = true},
+        GoldenCase{.label = "probe_data_field",
+                   .scenario = kScenarios + "probe_data_field.json",
+                   .module = "probe_plugin",
+                   .golden = kScenarios + "probe_data_field.trace.jsonl"},
+        GoldenCase{.label = "probe_data_option_beats_data_field",
+                   .scenario = kScenarios + "probe_data_field.json",
+                   .module = "probe_plugin",
+                   .golden = kScenarios + "probe_data_option.trace.jsonl",
+                   .options = {"--data", utf8(kSource / kScenarios / "data")}}),
+    [](const testing::TestParamInfo<GoldenCase>& info) { return info.param.label; });
+
+// Tokens in a case's arguments and message: {scenario} is the case's scenario file,
+// {scratch} its folder, {module:NAME} a module built beside the runner.
+std::string expand(std::string text, const fs::path& scratch) {
+    auto replace = [&](const std::string& token, const std::string& value) {
+        for (auto at = text.find(token); at != std::string::npos; at = text.find(token, at + value.size())) {
+            text.replace(at, token.size(), value);
+        }
+    };
+    replace("{scenario}", utf8(scratch / "bad.json"));
+    replace("{scratch}", utf8(scratch));
+    const std::string module = "{module:";
+    for (auto at = text.find(module); at != std::string::npos; at = text.find(module)) {
+        auto end = text.find('}', at);
+        auto stem = text.substr(at + module.size(), end - at - module.size());
+        text.replace(at, end + 1 - at, utf8(besideRunner(stem)));
+    }
+    return text;
+}
+
+struct BadInputCase {
+    std::string label;
+    std::optional<std::string> scenario;  // written to {scenario}; none: no file
+    std::vector<std::string> arguments;
+    // The message after "veltrona-host: ". Where the system's own words follow (why a
+    // module would not load), the message is checked up to them.
+    std::string message;
+
+    friend void PrintTo(const BadInputCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class BadInput : public testing::TestWithParam<BadInputCase> {};
+
+TEST_P(BadInput, IsRefusedWithOneLineNamingItAndStatus2) {
+    const auto& c = GetParam();
+    auto scratch = scratchFolder("bad_input_" + c.label);
+    if (c.scenario) writeFile(scratch / "bad.json", *c.scenario);
+    std::vector<std::string> arguments;
+    for (const auto& argument : c.arguments) arguments.push_back(expand(argument, scratch));
+
+    auto result = runProgram(runner(), arguments, scratch);
+    EXPECT_EQ(result.status, 2);
+    auto message = result.err;
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) message.pop_back();
+    EXPECT_EQ(message.find('\n'), std::string::npos) << "more than one line:\n" << message;
+    auto expected = "veltrona-host: " + expand(c.message, scratch);
+    EXPECT_EQ(message.substr(0, expected.size()), expected);
+    EXPECT_EQ(result.out, "") << "nothing may run before the input is known to be good";
+}
+
+const std::string kLoad = R"({"steps": ["load"]})";
+
+std::string withPlayer(const std::string& fields) {
+    return R"({"players": [{"id": "p-1", "name": "Amy", "team": 0, "score": 1)" + fields +
+           "}], \"steps\": []}";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BadInput,
+    testing::Values(
+        // The command line.
+        BadInputCase{"no_scenario_argument", std::nullopt, {}, "SCENARIO is required; see --help"},
+        BadInputCase{"unknown_option",
+                     kLoad,
+                     {"{scenario}", "--frames", "3"},
+                     "The following arguments were not expected: 3 --frames; see --help"},
+        // The scenario file as a whole.
+        BadInputCase{"missing_file", std::nullopt, {"{scenario}"}, "{scenario}: no such scenario file"},
+        BadInputCase{"folder", std::nullopt, {"{scratch}"}, "{scratch}: is a folder, not a scenario file"},
+        BadInputCase{
+            "malformed_json",
+            R"({"steps": ["load",)",
+            {"{scenario}"},
+            "{scenario}: malformed JSON: parse error at line 1, column 19: syntax error while parsing "
+            "value - unexpected end of input; expected '[', '{', or a literal"},
+        BadInputCase{
+            "not_an_object", "[]", {"{scenario}"}, "{scenario}: a scenario is a JSON object, not an array"},
+        BadInputCase{"unknown_field",
+                     R"({"steps": [], "step": []})",
+                     {"{scenario}"},
+                     "{scenario}: unknown field \"step\"; a scenario has \"screen\", \"online\", \"game\", "
+                     "\"data\", \"players\" and \"steps\""},
+        BadInputCase{
+            "no_steps", "{}", {"{scenario}"}, "{scenario}: missing \"steps\", the list of what happens"},
+        BadInputCase{"steps_not_a_list",
+                     R"({"steps": "load"})",
+                     {"{scenario}"},
+                     "{scenario}: steps: must be an array of steps, not \"load\""},
+        // Top-level fields.
+        BadInputCase{"online_not_a_boolean",
+                     R"({"online": "yes", "steps": []})",
+                     {"{scenario}"},
+                     "{scenario}: online: must be true or false, not \"yes\""},
+        BadInputCase{"screen_one_number",
+                     R"({"screen": [1920], "steps": []})",
+                     {"{scenario}"},
+                     "{scenario}: screen: must be [width, height], not an array"},
+        BadInputCase{"screen_negative",
+                     R"({"screen": [1920, -1], "steps": []})",
+                     {"{scenario}"},
+                     "{scenario}: screen[1]: must be a whole number from 0 to 2147483647, not -1"},
+        BadInputCase{"data_not_text",
+                     R"({"data": 5, "steps": []})",
+                     {"{scenario}"},
+                     "{scenario}: data: must be a string, not 5"},
+        // Players.
+        BadInputCase{"player_not_an_object",
+                     R"({"players": [5], "steps": []})",
+                     {"{scenario}"},
+                     "{scenario}: players[0]: a player is an object or null, not 5"},
+        BadInputCase{"player_without_id",
+                     R"({"players": [{"name": "A", "team": 0, "score": 0}], "steps": []})",
+                     {"{scenario}"},
+                     "{scenario}: players[0]: missing \"id\""},
+        BadInputCase{"player_without_name",
+                     R"({"players": [{"id": "p", "team": 0, "score": 0}], "steps": []})",
+                     {"{scenario}"},
+                     "{scenario}: players[0]: missing \"name\" or \"nameHex\""},
+        BadInputCase{"player_unknown_field",
+                     withPlayer(R"(, "colour": "red")"),
+                     {"{scenario}"},
+                     "{scenario}: players[0]: unknown field \"colour\"; a player has \"id\", \"name\" or "
+                     "\"nameHex\", \"team\", \"score\" and \"bot\""},
+        BadInputCase{"name_and_name_hex",
+                     withPlayer(R"(, "nameHex": "41")"),
+                     {"{scenario}"},
+                     "{scenario}: players[0]: give \"name\" or \"nameHex\", not both"},
+        BadInputCase{"team_above_255",
+                     R"({"players": [{"id": "p", "name": "A", "team": 256, "score": 0}], "steps": []})",
+                     {"{scenario}"},
+                     "{scenario}: players[0].team: must be a whole number from 0 to 255, not 256"},
+        BadInputCase{"team_negative",
+                     R"({"players": [{"id": "p", "name": "A", "team": -1, "score": 0}], "steps": []})",
+                     {"{scenario}"},
+                     "{scenario}: players[0].team: must be a whole number from 0 to 255, not -1"},
+        BadInputCase{
+            "score_past_32_bits",
+            R"({"players": [{"id": "p", "name": "A", "team": 0, "score": 2147483648}], "steps": []})",
+            {"{scenario}"},
+            "{scenario}: players[0].score: must be a whole number from -2147483648 to 2147483647, not "
+            "2147483648"},
+        BadInputCase{
+            "score_fraction",
+            R"({"players": [{"id": "p", "name": "A", "team": 0, "score": 1.5}], "steps": []})",
+            {"{scenario}"},
+            "{scenario}: players[0].score: must be a whole number from -2147483648 to 2147483647, not 1.5"},
+        BadInputCase{"bot_not_a_boolean",
+                     withPlayer(R"(, "bot": 1)"),
+                     {"{scenario}"},
+                     "{scenario}: players[0].bot: must be true or false, not 1"},
+        BadInputCase{
+            "name_hex_odd_digit",
+            R"({"players": [{"id": "p", "nameHex": "e3 8", "team": 0, "score": 0}], "steps": []})",
+            {"{scenario}"},
+            "{scenario}: players[0].nameHex: bad hexadecimal at character 4 of \"e3 8\": give pairs of "
+            "digits 0-9 a-f, with spaces only between pairs"},
+        BadInputCase{
+            "name_hex_not_hex",
+            R"({"players": [{"id": "p", "nameHex": "41 zz", "team": 0, "score": 0}], "steps": []})",
+            {"{scenario}"},
+            "{scenario}: players[0].nameHex: bad hexadecimal at character 4 of \"41 zz\": give pairs of "
+            "digits 0-9 a-f, with spaces only between pairs"},
+        // Steps.
+        BadInputCase{
+            "unknown_step_name",
+            R"({"steps": ["load", "reload"]})",
+            {"{scenario}"},
+            "{scenario}: steps[1]: unknown step \"reload\"; a step is \"load\", \"unload\" or an object "
+            "with one key: \"fire\", \"frames\", \"command\", \"online\", \"game\", \"screen\", \"add\", "
+            "\"remove\" or \"update\""},
+        BadInputCase{"unknown_step_key",
+                     R"({"steps": [{"jump": 1}]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[0].jump: unknown step \"jump\"; a step is"},
+        BadInputCase{"step_of_two_keys",
+                     R"({"steps": [{"frames": 1, "fire": "E"}]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[0]: a step object has exactly one key, this one has 2"},
+        BadInputCase{"step_a_number",
+                     R"({"steps": [3]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[0]: a step is \"load\", \"unload\" or an object with one key"},
+        BadInputCase{"frames_negative",
+                     R"({"steps": [{"frames": -1}]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[0].frames: must be a whole number 0 or more, not -1"},
+        BadInputCase{"fire_without_a_name",
+                     R"({"steps": [{"fire": null}]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[0].fire: must be a string, not null"},
+        BadInputCase{"add_team_above_255",
+                     R"({"steps": [{"add": {"id": "p", "name": "A", "team": 300, "score": 0}}]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[0].add.team: must be a whole number from 0 to 255, not 300"},
+        BadInputCase{"remove_past_the_end",
+                     R"({"players": [null], "steps": [{"remove": 1}]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[0].remove: index 1 is past the end of the player list, which has 1 "
+                     "elements at this step"},
+        BadInputCase{"remove_past_the_end_after_a_remove",
+                     R"({"players": [null, null], "steps": [{"remove": 0}, {"remove": 1}]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[1].remove: index 1 is past the end of the player list, which has 1 "
+                     "elements at this step"},
+        BadInputCase{
+            "update_past_the_end",
+            R"({"players": [null], "steps": [{"add": null}, {"update": {"at": 2, "score": 1}}]})",
+            {"{scenario}"},
+            "{scenario}: steps[1].update.at: index 2 is past the end of the player list, which has 2 "
+            "elements at this step"},
+        BadInputCase{
+            "update_of_a_null_element",
+            R"({"players": [null], "steps": [{"update": {"at": 0, "score": 1}}]})",
+            {"{scenario}"},
+            "{scenario}: steps[0].update.at: element 0 of the player list is null at this step; only a "
+            "player can be updated"},
+        BadInputCase{
+            "update_of_an_added_null",
+            R"({"steps": [{"add": null}, {"update": {"at": 0, "team": 1}}]})",
+            {"{scenario}"},
+            "{scenario}: steps[1].update.at: element 0 of the player list is null at this step; only a "
+            "player can be updated"},
+        BadInputCase{"update_without_at",
+                     R"({"players": [null], "steps": [{"update": {"score": 1}}]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[0].update: missing \"at\", the index of the player to change"},
+        BadInputCase{
+            "update_bad_name_hex",
+            R"({"steps": [{"add": {"id": "p", "name": "A", "team": 0, "score": 0}}, {"update": {"at": 0, "nameHex": "4"}}]})",
+            {"{scenario}"},
+            "{scenario}: steps[1].update.nameHex: bad hexadecimal at character 1 of \"4\""},
+        BadInputCase{"second_load",
+                     R"({"steps": ["load", {"frames": 1}, "load"]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[2]: \"load\" while the module is already loaded"},
+        BadInputCase{"unload_first",
+                     R"({"steps": ["unload"]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[0]: \"unload\" while the module is not loaded"},
+        BadInputCase{"unload_twice",
+                     R"({"steps": ["load", "unload", "unload"]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[2]: \"unload\" while the module is not loaded"},
+        // The module, checked before the first step.
+        BadInputCase{"module_missing",
+                     kLoad,
+                     {"{scenario}", "--module", "{scratch}/Missing.module"},
+                     "{scratch}/Missing.module: cannot load the module: "},
+        BadInputCase{"module_not_a_module",
+                     kLoad,
+                     {"{scenario}", "--module", "{scenario}"},
+                     "{scenario}: cannot load the module: "},
+        BadInputCase{"module_without_exports",
+                     kLoad,
+                     {"{scenario}", "--module", "{module:without_exports}"},
+                     "{module:without_exports}: the module does not export \"exports\""},
+        BadInputCase{"module_without_get_plugin",
+                     kLoad,
+                     {"{scenario}", "--module", "{module:without_get_plugin}"},
+                     "{module:without_get_plugin}: the module does not export \"getPlugin\""},
+        BadInputCase{"module_without_delete_me",
+                     kLoad,
+                     {"{scenario}", "--module", "{module:without_delete_me}"},
+                     "{module:without_delete_me}: the module does not export \"deleteMe\""},
+        BadInputCase{"module_for_interface_94",
+                     kLoad,
+                     {"{scenario}", "--module", "{module:interface_94}"},
+                     "{module:interface_94}: the module's interface number is 94, the host's is 95"},
+        // Where the trace goes.
+        BadInputCase{"trace_in_a_missing_folder",
+                     kLoad,
+                     {"{scenario}", "--trace", "{scratch}/missing/trace.jsonl"},
+                     "{scratch}/missing/trace.jsonl: cannot write the trace file"}),
+    [](const testing::TestParamInfo<BadInputCase>& info) { return info.param.label; });
+
+}  // namespace
