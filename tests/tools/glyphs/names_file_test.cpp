@@ -56,7 +56,10 @@ struct BadLine {
 class NamesFileNotUtf8 : public NamesFile, public testing::WithParamInterface<BadLine> {};
 
 TEST_P(NamesFileNotUtf8, IsRefusedNamingFileLineAndColumn) {
-    auto path = write("Alice\nB" + GetParam().bytes + "\n");
+    std::string lines = "Alice\nB";
+    lines += GetParam().bytes;
+    lines += '\n';
+    auto path = write(lines);
     try {
         charactersOfNames(readNamesFile(path), path);
         FAIL() << "accepted";

@@ -13,8 +13,13 @@ public:
         // ctest runs tests side by side in separate processes: a random part keeps them apart.
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
         std::string name = "veltrona-glyphs-";
-        name += test ? std::string(test->test_suite_name()) + "-" + test->name() : "test";
-        name += "-" + std::to_string(std::random_device{}());
+        if (test) {
+            name += test->test_suite_name();
+            name += '-';
+            name += test->name();
+        }
+        name += '-';
+        name += std::to_string(std::random_device{}());
         for (char& c : name) {
             if (c == '/') c = '_';
         }
