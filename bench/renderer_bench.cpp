@@ -1,0 +1,94 @@
+// The per-frame renderer against the cost of issuing the very same canvas calls from a
+// precomputed list, with heap allocations per frame counted.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+#include "Veltrona.h"
+#include "allocation_counter.h"
+#include "world.h"
+
+namespace {
+
+struct Lobby {
+    sim::World world;
+    Veltrona plugin;
+
+    Lobby(int rows, int glyphs) {
+        plugin.gameWrapper = std::make_shared<GameWrapper>(world.address());
+        for (int row = 0; row < rows; ++row) {
+            std::string key = "player-" + std::to_string(row);
+            plugin.roster.push_back({key, 0, row < rows / 2, key});
+            for (int glyph = 0; glyph < glyphs; ++glyph) {
+                plugin.glyphImages[key].push_back(std::make_shared<ImageWrapper>("g.png", true, false));
+                plugin.glyphWidths[key].push_back(glyph % 3 != 0);
+            }
+        }
+        plugin.teamZeroRowCount = rows / 2;
+    }
+};
+
+struct Draw {
+    Vector2 position;
+    ImageWrapper* image;
+};
+
+// What the host sees of one frame: the positions and images, in order.
+std::vector<Draw> recordFrame(Lobby& lobby) {
+    lobby.world.calls.clear();
+    lobby.plugin.drawGlyphRows(CanvasWrapper(lobby.world.address()));
+    std::vector<Draw> draws;
+    const auto& calls = lobby.world.calls;
+    for (std::size_t i = 2; i + 1 < calls.size(); i += 2) {
+        draws.push_back({calls[i].position, nullptr});
+    }
+    std::size_t next = 0;
+    for (const auto& entry : lobby.plugin.roster) {
+        for (const auto& image : lobby.plugin.glyphImages[entry.playerKey]) draws[next++].image = image.get();
+    }
+    return draws;
+}
+
+void reportAllocations(benchmark::State& state, std::size_t before) {
+    state.counters["allocs_per_frame"] = benchmark::Counter(
+        static_cast<double>(allocationCount() - before) / static_cast<double>(state.iterations()));
+}
+
+void BM_DrawGlyphRows(benchmark::State& state) {
+    Lobby lobby(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    CanvasWrapper canvas(lobby.world.address());
+    lobby.plugin.drawGlyphRows(canvas);  // the record grows to its working size once
+    auto before = allocationCount();
+    for (auto _ : state) {
+        lobby.world.calls.clear();
+        lobby.plugin.drawGlyphRows(canvas);
+        benchmark::DoNotOptimize(lobby.world.calls.data());
+    }
+    reportAllocations(state, before);
+}
+
+void BM_PrecomputedCanvasCalls(benchmark::State& state) {
+    Lobby lobby(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    auto draws = recordFrame(lobby);
+    CanvasWrapper canvas(lobby.world.address());
+    auto before = allocationCount();
+    for (auto _ : state) {
+        lobby.world.calls.clear();
+        canvas.SetColor(static_cast<char>(255), static_cast<char>(255), static_cast<char>(255),
+                        static_cast<char>(255));
+        canvas.SetPosition({0, 0});
+        for (const auto& draw : draws) {
+            canvas.SetPosition(draw.position);
+            canvas.DrawTexture(draw.image, 0.5f);
+        }
+        benchmark::DoNotOptimize(lobby.world.calls.data());
+    }
+    reportAllocations(state, before);
+}
+
+}  // namespace
+
+BENCHMARK(BM_DrawGlyphRows)->Args({8, 16})->Args({64, 24});
+BENCHMARK(BM_PrecomputedCanvasCalls)->Args({8, 16})->Args({64, 24});
