@@ -143,6 +143,10 @@ INSTANTIATE_TEST_SUITE_P(
                    .scenario = "examples/match.json",
                    .golden = kScenarios + "example_match.trace.jsonl",
                    .nonAsciiFolders = true},
+        // Players join, leave and change team between openings; unloaded while open.
+        GoldenCase{.label = "veltrona_roster_changes",
+                   .scenario = kScenarios + "veltrona_roster_changes.json",
+                   .golden = kScenarios + "veltrona_roster_changes.trace.jsonl"},
         GoldenCase{.label = "veltrona_offline_start",
                    .scenario = kScenarios + "veltrona_offline_start.json",
                    .golden = kScenarios + "veltrona_offline_start.trace.jsonl"},
