@@ -1,34 +1,6 @@
-#include <cmath>
-#include <limits>
-
 #include "Veltrona.h"
 #include "layout.h"
-
-namespace {
-
-// Truncation toward zero, saturating instead of overflowing for absurd screen sizes.
-std::int32_t truncToInt32(double value) {
-    constexpr double lowest = std::numeric_limits<std::int32_t>::lowest();
-    constexpr double highest = std::numeric_limits<std::int32_t>::max();
-    if (!(value > lowest)) return std::numeric_limits<std::int32_t>::lowest();
-    if (!(value < highest)) return std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(value);
-}
-
-std::int32_t rowY(std::int32_t row, std::int32_t teamZeroRows, std::int32_t height) {
-    double centre = height * layout::kCentreFactor;
-    if (row < teamZeroRows) {
-        std::int32_t offset =
-            truncToInt32(static_cast<double>(teamZeroRows + layout::kUpperBlockExtraRows) * layout::kRowPitch -
-                         layout::kUpperBlockLift) +
-            layout::kUpperBlockNudge;
-        return truncToInt32(centre - offset + row * layout::kRowPitch);
-    }
-    return truncToInt32(static_cast<double>(row - teamZeroRows) * layout::kRowPitch +
-                        (centre + layout::kLowerBlockGap));
-}
-
-}  // namespace
+#include "row_position.h"
 
 // Runs every frame while the scoreboard is open: no allocation once every row's table
 // entries exist, and no I/O.
@@ -46,7 +18,7 @@ void Veltrona::drawGlyphRows(CanvasWrapper canvas) {
         const std::string& key = roster[row].playerKey;
         const auto& images = glyphImages[key];
         const auto& widths = glyphWidths[key];
-        const std::int32_t y = rowY(row, teamZeroRowCount, height);
+        const std::int32_t y = layout::rowY(row, teamZeroRowCount, height);
 
         std::int32_t x = layout::kNameStartX;
         bool previousWide = false;

@@ -11,7 +11,7 @@
 
 // The plugin object. Every handler the host calls is a member, and all state lives here;
 // the host never runs two of them at once, so nothing is locked.
-class Veltrona : public Tessarin::Plugin::TessarinPlugin {
+class Veltrona final : public Tessarin::Plugin::TessarinPlugin {
 public:
     void onLoad() override;
     void onUnload() override;

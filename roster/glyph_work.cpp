@@ -3,17 +3,7 @@
 #include <memory>
 
 #include "GlyphCodeSplitter.h"
-
-namespace {
-constexpr char kAssetsFolder[] = "assets";
-constexpr char kPngFolder[] = "png";
-constexpr char kImageExtension[] = ".png";
-constexpr std::size_t kWidePrefixLength = sizeof(kWideGlyphPrefix) - 1;
-
-std::string glyphFileStem(const std::string& code) {
-    return isWideGlyphCode(code) ? code.substr(kWidePrefixLength) : code;
-}
-}  // namespace
+#include "glyph_file.h"
 
 std::filesystem::path pathFromWide(const std::wstring& wide) {
     // Windows paths are natively wide. Elsewhere wchar_t holds UTF-32, which the path
@@ -23,12 +13,6 @@ std::filesystem::path pathFromWide(const std::wstring& wide) {
     } else {
         return std::filesystem::path(std::u32string(wide.begin(), wide.end()));
     }
-}
-
-bool isWideGlyphCode(const std::string& code) { return code.find(kWideGlyphPrefix) != std::string::npos; }
-
-std::filesystem::path glyphImagePath(const std::filesystem::path& dataFolder, const std::string& code) {
-    return dataFolder / kAssetsFolder / kPngFolder / (glyphFileStem(code) + kImageExtension);
 }
 
 void loadPlayerGlyphs(const std::string& key, const std::string& displayName,

@@ -16,10 +16,5 @@ struct GlyphTables {
 void loadPlayerGlyphs(const std::string& key, const std::string& displayName,
                       const std::filesystem::path& dataFolder, GlyphTables tables);
 
-// The image file a glyph code names, below the data folder.
-std::filesystem::path glyphImagePath(const std::filesystem::path& dataFolder, const std::string& code);
-
 // The host's data folder, from the wide text it reports.
 std::filesystem::path pathFromWide(const std::wstring& wide);
-
-bool isWideGlyphCode(const std::string& code);

@@ -5,13 +5,9 @@
 
 #include "code_point.h"
 #include "font_stack.h"
+#include "rgba_image.h"
 
-// Straight (not premultiplied) 8-bit RGBA, rows top to bottom.
-struct GlyphImage {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> rgba;
-};
+using GlyphImage = pngfile::RgbaImage;
 
 // Where the font sits in every image: its size in pixels per em, and the baseline's
 // distance from the image's top.

@@ -1,5 +1,5 @@
 // veltrona-host: loads a plugin module as the host does, plays a scripted match and writes
-// the call trace.
+// the call trace, and on request a picture of the last frame.
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include "paths.h"
 #include "runner.h"
 #include "scenario.h"
+#include "screenshot.h"
 #include "utf8_arguments.h"
 
 #if defined(_WIN32)
@@ -28,6 +29,13 @@ struct Options {
     std::string module;
     std::string data;
     std::string trace = "-";
+    std::string screenshot;
+};
+
+struct Given {
+    bool module = false;
+    bool data = false;
+    bool screenshot = false;
 };
 
 // The trace is JSON Lines with "\n" endings on every platform.
@@ -37,12 +45,26 @@ void binaryStandardOutput() {
 #endif
 }
 
-int run(const Options& options, bool moduleGiven, bool dataGiven) {
+// The picture shows images that could not be loaded as red boxes; this names their files,
+// the first of them in full.
+void reportMissingImages(const hostrun::ScreenshotReport& report) {
+    if (report.missing.empty()) return;
+    std::cerr << kProgram << ": note: " << report.missing.size() << " of the " << report.imageFiles
+              << " glyph image files drawn could not be shown and appear as red boxes; the first is "
+              << report.missing.front() << '\n';
+}
+
+int run(const Options& options, Given given) {
+    if (given.screenshot && !hostrun::screenshotsSupported()) {
+        throw hostrun::BadInput(
+            "--screenshot: screenshots need the native runner (veltrona-host of the dev or release build); "
+            "this Windows build cannot write PNG files");
+    }
     auto scenarioFile = hostrun::pathFromUtf8(options.scenario);
     auto scenario = hostrun::readScenario(scenarioFile);
 
-    auto module = moduleGiven ? hostrun::pathFromUtf8(options.module)
-                              : hostrun::executableDir() / hostrun::moduleFileName("Veltrona");
+    auto module = given.module ? hostrun::pathFromUtf8(options.module)
+                               : hostrun::executableDir() / hostrun::moduleFileName("Veltrona");
     // A bare file name means the file in the working folder, not a search of the system's
     // library folders.
     if (!module.has_parent_path()) module = std::filesystem::path(".") / module;
@@ -51,9 +73,11 @@ int run(const Options& options, bool moduleGiven, bool dataGiven) {
         hostrun::Module check;
         hostrun::openPluginModule(check, module);
     }
+    auto screenshot = hostrun::pathFromUtf8(options.screenshot);
+    if (given.screenshot) hostrun::checkScreenshotRequest(scenario, options.scenario, screenshot);
 
     std::optional<std::filesystem::path> dataOption;
-    if (dataGiven) dataOption = hostrun::pathFromUtf8(options.data);
+    if (given.data) dataOption = hostrun::pathFromUtf8(options.data);
     auto data = hostrun::resolveDataFolder(dataOption, scenarioFile, scenario.data);
 
     std::ofstream file;
@@ -72,8 +96,8 @@ int run(const Options& options, bool moduleGiven, bool dataGiven) {
                   << " does not exist; every glyph image will be missing\n";
     }
 
+    hostrun::Runner runner(module, data, *out);
     try {
-        hostrun::Runner runner(module, data, *out);
         runner.run(scenario);
     } catch (const hostrun::BadInput&) {
         throw;
@@ -84,6 +108,14 @@ int run(const Options& options, bool moduleGiven, bool dataGiven) {
     out->flush();
     if (!*out) {
         std::cerr << kProgram << ": " << options.trace << ": cannot write the trace\n";
+        return kFailed;
+    }
+    if (!given.screenshot) return 0;
+
+    try {
+        reportMissingImages(hostrun::writeScreenshot(*runner.lastFrame(), runner.images(), screenshot));
+    } catch (const std::exception& e) {
+        std::cerr << kProgram << ": " << e.what() << '\n';
         return kFailed;
     }
     return 0;
@@ -105,11 +137,17 @@ int main(int argc, char** argv) {
         "--data", options.data,
         "The host's data folder (default: the scenario's \"data\" field, else data beside the scenario)");
     app.add_option("--trace", options.trace, "Where the trace goes; - for standard output (the default)");
+    app.add_option("--screenshot", options.screenshot,
+                   "Also write the last frame drawn as a PNG picture of the screen: the two scoreboard "
+                   "blocks with the glyph images over them, a red box for each image that could not be "
+                   "loaded");
 
     // A path may start with '/', even on Windows: it is never an option there.
     app.allow_windows_style_options(false);
-    app.footer("Exit status: 0 when the scenario ran, 1 when the plugin failed during a step, 2 for bad "
-               "input (the message names the file, and the step or field).");
+    app.footer(
+        "Exit status: 0 when the scenario ran, 1 when the plugin failed during a step or the trace or "
+        "screenshot could not be written, 2 for bad input (the message names the file, and the step "
+        "or field).");
     app.failure_message([](const CLI::App*, const CLI::Error& e) {
         return std::string(kProgram) + ": " + e.what() + "; see --help\n";
     });
@@ -123,7 +161,9 @@ int main(int argc, char** argv) {
     }
 
     try {
-        return run(options, app.count("--module") > 0, app.count("--data") > 0);
+        return run(options, {.module = app.count("--module") > 0,
+                             .data = app.count("--data") > 0,
+                             .screenshot = app.count("--screenshot") > 0});
     } catch (const hostrun::BadInput& e) {
         std::cerr << kProgram << ": " << e.what() << '\n';
         return kBadInput;

@@ -83,6 +83,8 @@ void Runner::step(const Step& s) {
             for (std::uint64_t i = 0; i < s.count; ++i) {
                 trace_.frame();
                 world_.drawFrame();
+                recordFrame(world_, lastFrame_);
+                framesDrawn_ = true;
                 trace_.calls(world_);
                 trace_.flush();
             }

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "PluginExports.h"
+#include "frame_record.h"
 #include "module_loader.h"
 #include "scenario.h"
 #include "trace_writer.h"
@@ -34,6 +35,11 @@ public:
     // std::runtime_error naming the step if the plugin throws.
     void run(const Scenario& scenario);
 
+    // The last frame drawn so far, or nothing before the first.
+    const DrawnFrame* lastFrame() const { return framesDrawn_ ? &lastFrame_ : nullptr; }
+    // Every image the plugin has made, by handle.
+    const std::vector<sim::Image>& images() const { return world_.images; }
+
 private:
     void step(const Step& step);
     void load();
@@ -48,6 +54,8 @@ private:
     Module module_;
     std::shared_ptr<Tessarin::Plugin::TessarinPlugin>* holder_ = nullptr;
     void (*deleteMe_)() = nullptr;
+    DrawnFrame lastFrame_;
+    bool framesDrawn_ = false;
 };
 
 }  // namespace hostrun

@@ -46,6 +46,8 @@ struct Scenario {
     std::vector<Step> steps;
 
     bool loads() const;
+    // The screen size at the last frame the steps draw; nothing if they draw none.
+    std::optional<Vector2> screenAtLastFrame() const;
 };
 
 // Parses and checks scenario text; throws BadInput naming the step or field.

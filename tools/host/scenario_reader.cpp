@@ -235,6 +235,16 @@ bool Scenario::loads() const {
     return false;
 }
 
+std::optional<Vector2> Scenario::screenAtLastFrame() const {
+    Vector2 current = screen;
+    std::optional<Vector2> last;
+    for (const auto& s : steps) {
+        if (s.kind == StepKind::screen) current = s.screen;
+        if (s.kind == StepKind::frames && s.count > 0) last = current;
+    }
+    return last;
+}
+
 Scenario parseScenario(const std::string& source) {
     json root;
     try {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <png.h>
-
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
+#include <utility>
 #include <vector>
+
+#include "png_reader.h"
 
 struct DecodedPng {
     int width = 0;
@@ -16,19 +16,12 @@ struct DecodedPng {
     std::uint8_t alpha(int x, int y) const { return rgba[(static_cast<std::size_t>(y) * width + x) * 4 + 3]; }
 };
 
-// Decodes any PNG to 8-bit RGBA with libpng; an empty image when it cannot.
+// Decodes any PNG to 8-bit RGBA; an empty image when it cannot.
 inline DecodedPng readPng(const std::filesystem::path& path) {
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    DecodedPng decoded;
-    if (!png_image_begin_read_from_file(&image, path.string().c_str())) return decoded;
-    image.format = PNG_FORMAT_RGBA;
-    decoded.rgba.resize(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, decoded.rgba.data(), 0, nullptr)) return {};
-    decoded.width = static_cast<int>(image.width);
-    decoded.height = static_cast<int>(image.height);
-    return decoded;
+    constexpr int kLargest = 4096;
+    auto read = pngfile::readPng(path, kLargest);
+    if (!read.image) return {};
+    return {read.image->width, read.image->height, std::move(read.image->rgba)};
 }
 
 // The rows and columns that hold any ink.

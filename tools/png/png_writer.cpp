@@ -5,9 +5,11 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <string>
 
-#include "tool_error.h"
+#include "png_error.h"
 
+namespace pngfile {
 namespace {
 
 constexpr int kZlibLevel = 1;
@@ -21,7 +23,7 @@ void noFlush(png_structp) {}
 
 // libpng reports errors by jumping back to the setjmp below, so no object with a
 // destructor may live in this frame.
-bool encodePng(const GlyphImage& image, unsigned char** rows, std::vector<unsigned char>* out) {
+bool encodePng(const RgbaImage& image, unsigned char** rows, std::vector<unsigned char>* out) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (!png) return false;
     png_infop info = png_create_info_struct(png);
@@ -42,9 +44,14 @@ bool encodePng(const GlyphImage& image, unsigned char** rows, std::vector<unsign
     return true;
 }
 
+std::string displayText(const std::filesystem::path& path) {
+    auto text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
 }  // namespace
 
-void PngWriter::write(const GlyphImage& image, const std::filesystem::path& path) {
+void PngWriter::write(const RgbaImage& image, const std::filesystem::path& path) {
     rows.resize(static_cast<std::size_t>(image.height));
     const auto stride = static_cast<std::size_t>(image.width) * 4;
     for (std::size_t y = 0; y < rows.size(); ++y) {
@@ -52,7 +59,7 @@ void PngWriter::write(const GlyphImage& image, const std::filesystem::path& path
     }
     encoded.clear();
     if (!encodePng(image, rows.data(), &encoded)) {
-        throw ToolError("libpng failed to encode '" + path.string() + "'");
+        throw PngError("libpng failed to encode '" + displayText(path) + "'");
     }
     // A new file rather than an old one cut to nothing: ext4 flushes a truncated file to
     // disk when it is closed, which makes a rerun over an existing set several times slower.
@@ -63,5 +70,7 @@ void PngWriter::write(const GlyphImage& image, const std::filesystem::path& path
         file.write(reinterpret_cast<const char*>(encoded.data()),
                    static_cast<std::streamsize>(encoded.size()));
     if (file) file.close();
-    if (!file) throw ToolError("cannot write '" + path.string() + "': " + std::strerror(errno));
+    if (!file) throw PngError("cannot write '" + displayText(path) + "': " + std::strerror(errno));
 }
+
+}  // namespace pngfile

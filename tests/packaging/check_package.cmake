@@ -1,0 +1,49 @@
+cmake_minimum_required(VERSION 3.25)
+
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${PACKAGE} WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cannot unpack ${PACKAGE}")
+endif()
+
+# What a player installs: the module, the note, and glyphs of every packaged set.
+foreach(file Veltrona.dll INSTALL.txt
+        data/assets/png/65.png      # A
+        data/assets/png/e9.png      # é
+        data/assets/png/3042.png    # hiragana a
+        data/assets/png/30a2.png    # katakana a
+        data/assets/png/4e9c.png    # first JIS X 0208 kanji
+        data/assets/png/ac00.png)   # first Hangul syllable
+  if(NOT EXISTS ${WORK}/${file})
+    message(FATAL_ERROR "the package lacks ${file}")
+  endif()
+endforeach()
+if(EXISTS ${WORK}/pluginsdk.dll)
+  message(FATAL_ERROR "the package must not ship the host's pluginsdk.dll")
+endif()
+
+execute_process(
+  COMMAND ${EMULATOR} ${RUNNER} ${SCENARIO} --module ${WORK}/Veltrona.dll --data ${WORK}/data
+          --trace ${WORK}/trace.jsonl
+  RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the runner failed with the packaged DLL (${rc}): ${err}")
+endif()
+
+file(STRINGS ${WORK}/trace.jsonl trace)
+set(drawn 0)
+foreach(line IN LISTS trace)
+  if(line MATCHES "\"call\":\"ImageWrapper\",\"path\":\"([^\"]+)\"")
+    if(NOT EXISTS ${WORK}/data/${CMAKE_MATCH_1})
+      message(FATAL_ERROR "the example loads ${CMAKE_MATCH_1}, which the package lacks")
+    endif()
+  endif()
+  if(line MATCHES "\"call\":\"DrawTexture\"")
+    math(EXPR drawn "${drawn} + 1")
+  endif()
+endforeach()
+if(drawn EQUAL 0)
+  message(FATAL_ERROR "the packaged DLL drew nothing")
+endif()
+message(STATUS "the packaged DLL drew ${drawn} glyphs, every one from the package")

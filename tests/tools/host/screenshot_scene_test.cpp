@@ -1,0 +1,217 @@
+// What a screenshot shows: the scoreboard blocks under the rows the plugin draws, red boxes
+// of the right size for glyph images that cannot be shown, and which files those were.
+
+#include "screenshot_scene.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "glyph_file_width.h"
+#include "glyph_image_cache.h"
+#include "png_writer.h"
+#include "row_position.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using hostrun::Colour;
+using pngfile::RgbaImage;
+
+constexpr Colour kRed = {255, 48, 48, 255};
+
+Colour at(const RgbaImage& picture, std::int64_t x, std::int64_t y) {
+    const auto* p = picture.rgba.data() + (static_cast<std::size_t>(y) * picture.width + x) * 4;
+    return {p[0], p[1], p[2], p[3]};
+}
+
+// --- Narrow and wide glyph files -------------------------------------------------------
+
+struct FileWidthCase {
+    std::string file;
+    bool narrow;
+
+    friend void PrintTo(const FileWidthCase& c, std::ostream* os) { *os << c.file; }
+};
+
+class GlyphFileWidth : public testing::TestWithParam<FileWidthCase> {};
+
+TEST_P(GlyphFileWidth, NarrowOnlyForAFileNamedForAnAsciiByte) {
+    EXPECT_EQ(hostrun::isNarrowGlyphFile(fs::path("D") / "assets" / "png" / GetParam().file),
+              GetParam().narrow);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, GlyphFileWidth,
+                         testing::Values(FileWidthCase{"65.png", true},     // A
+                                         FileWidthCase{"0.png", true},      // NUL, the first byte
+                                         FileWidthCase{"127.png", true},    // DEL, the last narrow byte
+                                         FileWidthCase{"105.png", true},    // i; U+0105 names it too
+                                         FileWidthCase{"128.png", false},   // U+0128
+                                         FileWidthCase{"3042.png", false},  // あ
+                                         FileWidthCase{"e9.png", false},    // é
+                                         FileWidthCase{"065.png", false},   // not a name the plugin makes
+                                         FileWidthCase{"65.jpg", false}));
+
+// --- Scoreboard blocks ------------------------------------------------------------------
+
+struct BlockCase {
+    std::string label;
+    int height;
+    int teamZeroRows;
+    int otherRows;
+
+    friend void PrintTo(const BlockCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class ScoreboardBlocks : public testing::TestWithParam<BlockCase> {};
+
+// A frame drawn as the plugin draws it: one narrow glyph at the start of every row.
+TEST_P(ScoreboardBlocks, HoldEveryRowTheirTeamDrawsAndNothingBetweenThem) {
+    const auto& c = GetParam();
+    hostrun::DrawnFrame frame{{1920, c.height}, {}};
+    for (int row = 0; row < c.teamZeroRows + c.otherRows; ++row) {
+        frame.draws.push_back(
+            {{1500, layout::rowY(row, c.teamZeroRows, c.height)}, 0.5f, -1, {255, 255, 255, 255}});
+    }
+    auto picture = hostrun::scoreboardPicture(frame.screen, hostrun::blockRows(frame));
+    const Colour screen = at(picture, 10, c.height / 2);
+
+    for (int row = 0; row < c.teamZeroRows + c.otherRows; ++row) {
+        const bool upper = row < c.teamZeroRows;
+        const auto y = frame.draws[static_cast<std::size_t>(row)].position.Y;
+        for (auto [x, dy] : {std::pair{1500, 0}, std::pair{1531, 56}, std::pair{1900, 28}}) {
+            auto colour = at(picture, x, y + dy);
+            // Team zero's block is blue, the other team's orange.
+            EXPECT_EQ(upper, colour[2] > colour[0]) << "row " << row << " at " << x << "," << y + dy;
+            EXPECT_NE(colour, screen) << "row " << row << " at " << x << "," << y + dy;
+        }
+    }
+    EXPECT_EQ(at(picture, 1700, c.height / 2), screen) << "the blocks meet at the centre";
+    const int top = layout::rowY(0, c.teamZeroRows, c.height);
+    if (c.teamZeroRows > 0 && top - 20 >= 0) {
+        EXPECT_EQ(at(picture, 1700, top - 20), screen) << "the upper block reaches above its top row";
+    }
+    const int bottom = layout::rowY(c.teamZeroRows + c.otherRows - 1, c.teamZeroRows, c.height) + 57;
+    if (c.otherRows > 0) {
+        EXPECT_EQ(at(picture, 1700, bottom + 20), screen) << "the lower block runs on";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ScoreboardBlocks,
+                         testing::Values(BlockCase{"three_against_three", 1080, 3, 3},
+                                         BlockCase{"odd_height", 1081, 3, 2},
+                                         BlockCase{"all_below_the_centre", 1080, 0, 4},
+                                         BlockCase{"all_above_the_centre", 1080, 4, 0},
+                                         BlockCase{"four_against_four_at_720", 720, 4, 4},
+                                         BlockCase{"eight_in_team_zero", 1080, 8, 1}),
+                         [](const testing::TestParamInfo<BlockCase>& info) { return info.param.label; });
+
+// --- Missing glyph images ---------------------------------------------------------------
+
+struct MissingCase {
+    std::string label;
+    std::string file;  // empty: a draw without an image
+    float scale;
+    int width;  // of the glyph's cell on screen
+    int height;
+
+    friend void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class MissingImage : public testing::TestWithParam<MissingCase> {};
+
+TEST_P(MissingImage, IsARedFrameOneInsideTheGlyphsCell) {
+    const auto& c = GetParam();
+    std::vector<sim::Image> images;
+    int handle = -1;
+    if (!c.file.empty()) {
+        images.push_back({fs::path("no-such-folder") / "assets" / "png" / c.file, false});
+        handle = 0;
+    }
+    hostrun::DrawnFrame frame{{400, 300}, {{{100, 50}, c.scale, handle, {255, 255, 255, 255}}}};
+    RgbaImage picture = hostrun::blankPicture(400, 300, {0, 0, 0, 255});
+    hostrun::GlyphImageCache cache(images);
+    hostrun::paintDraws(picture, frame, cache);
+
+    const int left = 101, top = 51, right = 100 + c.width - 2, bottom = 50 + c.height - 2;
+    EXPECT_EQ(at(picture, left, top), kRed);
+    EXPECT_EQ(at(picture, right, bottom), kRed);
+    EXPECT_EQ(at(picture, right, top + c.height / 2), kRed);
+    EXPECT_NE(at(picture, right + 1, top + c.height / 2), kRed) << "the box is too wide";
+    EXPECT_NE(at(picture, left + c.width / 2, bottom + 1), kRed) << "the box is too tall";
+    EXPECT_NE(at(picture, left - 1, top), kRed);
+    EXPECT_NE(at(picture, left + c.width / 2, top + c.height / 2), kRed) << "the box is filled";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MissingImage,
+                         testing::Values(MissingCase{"narrow", "65.png", 0.5f, 32, 57},
+                                         MissingCase{"wide", "3042.png", 0.5f, 42, 57},
+                                         MissingCase{"narrow_at_full_size", "65.png", 1.0f, 64, 114},
+                                         MissingCase{"no_image_at_all", "", 0.5f, 42, 57}),
+                         [](const testing::TestParamInfo<MissingCase>& info) { return info.param.label; });
+
+// --- Which files could not be shown -----------------------------------------------------
+
+class GlyphFiles : public testing::Test {
+protected:
+    GlyphFiles() {
+        folder =
+            fs::temp_directory_path() / ("veltrona-screenshot-" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder);
+    }
+    ~GlyphFiles() override {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+
+    fs::path write(const std::string& name, const std::string& bytes) {
+        std::ofstream(folder / name, std::ios::binary) << bytes;
+        return folder / name;
+    }
+
+    fs::path folder;
+};
+
+TEST_F(GlyphFiles, EachBadFileIsReportedOnceWithWhyAndTheGoodOnesAreDecoded) {
+    RgbaImage glyph = hostrun::blankPicture(84, 114, {255, 255, 255, 255});
+    pngfile::PngWriter().write(glyph, folder / "3042.png");
+    std::ifstream in(folder / "3042.png", std::ios::binary);
+    std::string png{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    fs::create_directories(folder / "66.png");
+
+    std::vector<sim::Image> images = {
+        {folder / "3042.png", true},
+        {folder / "65.png", false},
+        {write("67.png", "GIF89a, not a PNG"), true},
+        {write("68.png", png.substr(0, png.size() / 2)), true},
+        {folder / "66.png", true},
+        {folder / "3042.png", true},  // the same file again, as a second player's glyph
+    };
+    hostrun::GlyphImageCache cache(images);
+    for (int round = 0; round < 2; ++round) {
+        for (int handle = 0; handle < static_cast<int>(images.size()); ++handle) cache.find(handle);
+    }
+
+    const auto* decoded = cache.find(5);
+    ASSERT_NE(decoded, nullptr);
+    EXPECT_EQ(decoded, cache.find(0)) << "one file, decoded once";
+    EXPECT_EQ(decoded->width, 84);
+    EXPECT_EQ(decoded->height, 114);
+    EXPECT_EQ(cache.filesShown(), 5u);
+    auto where = [&](const std::string& name) {
+        auto text = (folder / name).u8string();
+        return std::string(text.begin(), text.end()) + ": ";
+    };
+    ASSERT_EQ(cache.failures().size(), 4u);
+    EXPECT_EQ(cache.failures()[0], where("65.png") + "no such file");
+    EXPECT_EQ(cache.failures()[1], where("67.png") + "not a PNG file");
+    EXPECT_EQ(cache.failures()[2].rfind(where("68.png") + "damaged PNG: ", 0), 0u) << cache.failures()[2];
+    EXPECT_EQ(cache.failures()[3], where("66.png") + "a folder, not a file");
+}
+
+}  // namespace

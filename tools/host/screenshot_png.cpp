@@ -1,0 +1,18 @@
+#include "png_writer.h"
+#include "screenshot.h"
+#include "screenshot_scene.h"
+
+namespace hostrun {
+
+bool screenshotsSupported() { return true; }
+
+ScreenshotReport writeScreenshot(const DrawnFrame& frame, const std::vector<sim::Image>& images,
+                                 const std::filesystem::path& file) {
+    auto picture = scoreboardPicture(frame.screen, blockRows(frame));
+    GlyphImageCache cache(images);
+    paintDraws(picture, frame, cache);
+    pngfile::PngWriter().write(picture, file);
+    return {cache.filesShown(), cache.failures()};
+}
+
+}  // namespace hostrun
