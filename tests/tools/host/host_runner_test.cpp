@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "module_loader.h"
-#include "process.h"
+#include "run_program.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "module_loader.h"
-#include "process.h"
+#include "run_program.h"
 
 namespace {
 

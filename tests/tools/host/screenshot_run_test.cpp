@@ -15,7 +15,7 @@
 #include "module_loader.h"
 #include "png_reader.h"
 #include "png_writer.h"
-#include "process.h"
+#include "run_program.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "process.h"
+#include "run_program.h"
 
 #include <fstream>
 #include <sstream>

@@ -1,0 +1,170 @@
+#include "trace_properties.h"
+
+#include <nlohmann/json.hpp>
+#include <unordered_set>
+
+namespace soak {
+namespace {
+
+using nlohmann::json;
+
+constexpr std::size_t kShownLength = 200;
+const json kWhite = {255, 255, 255, 255};
+
+bool isCanvasCall(const std::string& name) {
+    return name == "SetColor" || name == "SetPosition" || name == "DrawTexture";
+}
+
+bool isHostCall(const std::string& name) {
+    return name == "registerNotifier" || name == "executeCommand" || name == "HookEvent" ||
+           name == "UnhookEvent" || name == "RegisterDrawable" || name == "UnregisterDrawables" ||
+           name == "log" || name == "ImageWrapper";
+}
+
+bool isKnownLog(const json& text) {
+    if (!text.is_string()) return false;
+    const auto& line = text.get_ref<const std::string&>();
+    return line == "End" || line == "pl is null" || line.starts_with("erase->");
+}
+
+bool isOrigin(const json& line) { return line.value("x", -1) == 0 && line.value("y", -1) == 0; }
+
+// Reads the trace one line at a time, keeping only what a later line is checked against.
+class Checker {
+public:
+    // The fault of this line, or nothing.
+    std::optional<std::string> line(const json& line) {
+        if (line.contains("host")) return hostLine(line);
+        if (line.contains("call")) return callLine(line);
+        return "neither a \"host\" nor a \"call\" line";
+    }
+
+    // The fault of the trace's end, or nothing.
+    std::optional<std::string> end() { return endFrame(); }
+
+    TraceCounts counts;
+
+private:
+    std::optional<std::string> hostLine(const json& line) {
+        auto fault = endFrame();
+        if (fault) return fault;
+        previous_.clear();
+        const auto kind = line["host"].get<std::string>();
+        if (kind == "load") {
+            if (loaded_) return "a load while the module is loaded";
+            loaded_ = true;
+            ++counts.loads;
+            constructed_.clear();
+            registered_ = 0;
+        } else if (kind == "unload") {
+            if (!loaded_) return "an unload while the module is not loaded";
+            loaded_ = false;
+            registered_ = 0;
+            if (line.value("hooks", -1) != 0) return "the plugin left event hooks with the host at unload";
+            if (line.value("drawables", -1) != 0) return "the plugin left drawables with the host at unload";
+        } else if (kind == "frame") {
+            inFrame_ = true;
+            frameColours_ = 0;
+            frameDrawables_ = registered_;
+        } else if (kind != "event" && kind != "command") {
+            return "an unknown host line";
+        }
+        return std::nullopt;
+    }
+
+    std::optional<std::string> callLine(const json& line) {
+        const auto name = line["call"].get<std::string>();
+        auto previous = previous_;
+        previous_ = name;
+        if (!loaded_) return "a call from a plugin that is not loaded";
+        if (isCanvasCall(name)) return canvasCall(name, line, previous);
+        // The drawables make canvas calls only, so any other call comes after the frame:
+        // the calls of an unload, say, which the trace writes before its own line.
+        if (auto fault = endFrame()) return fault;
+        if (!isHostCall(name)) return "an unknown call";
+        if (name == "ImageWrapper") constructed_.insert(line.value("path", ""));
+        if (name == "RegisterDrawable") ++registered_;
+        if (name == "UnregisterDrawables") registered_ = 0;
+        if (name == "log") {
+            if (!isKnownLog(line["text"]))
+                return "a log line other than \"End\", \"pl is null\" and \"erase->\"";
+            if (line["text"].get_ref<const std::string&>().starts_with("erase->")) ++counts.erasures;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<std::string> canvasCall(const std::string& name, const json& line,
+                                          const std::string& previous) {
+        if (!inFrame_) return "drawing outside a frame";
+        if (frameDrawables_ == 0) return "drawing in a frame while no drawable of the plugin is registered";
+        // Each registered drawable's part of the frame starts with the colour, then the origin.
+        if (previous.empty() && name != "SetColor") return "a frame that does not begin with SetColor";
+        if (name == "SetColor") {
+            ++frameColours_;
+            if (line["rgba"] != kWhite) return "a frame's colour is not (255, 255, 255, 255)";
+        } else if (previous == "SetColor" && !(name == "SetPosition" && isOrigin(line))) {
+            return "SetColor is not followed by SetPosition (0, 0)";
+        }
+        if (name == "DrawTexture") {
+            if (previous != "SetPosition") return "a DrawTexture that does not follow its own SetPosition";
+            const auto& image = line["image"];
+            if (!image.is_string() || !constructed_.contains(image.get<std::string>())) {
+                return "a DrawTexture of an image not constructed since the load";
+            }
+            ++counts.textures;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<std::string> endFrame() {
+        if (!inFrame_) return std::nullopt;
+        inFrame_ = false;
+        if (frameColours_ > 0) ++counts.drawnFrames;
+        if (frameColours_ != frameDrawables_) {
+            return "a frame in which " + std::to_string(frameColours_) + " of the plugin's " +
+                   std::to_string(frameDrawables_) + " registered drawables drew";
+        }
+        return std::nullopt;
+    }
+
+    bool loaded_ = false;
+    std::unordered_set<std::string> constructed_;  // image paths since the last load
+    std::size_t registered_ = 0;                   // the plugin's drawables with the host
+    bool inFrame_ = false;
+    std::size_t frameColours_ = 0;    // drawables that began their part of this frame
+    std::size_t frameDrawables_ = 0;  // the plugin's drawables with the host as the frame began
+    std::string previous_;            // the call just before, within one host line's calls
+};
+
+}  // namespace
+
+TraceCheck checkTrace(std::istream& trace) {
+    TraceCheck result;
+    Checker checker;
+    std::string text;
+    while (std::getline(trace, text)) {
+        auto number = ++checker.counts.lines;
+        std::optional<std::string> fault;
+        auto line = json::parse(text, nullptr, false);
+        if (line.is_discarded() || !line.is_object()) {
+            fault = "not a JSON object";
+        } else {
+            try {
+                fault = checker.line(line);
+            } catch (const json::exception& e) {
+                fault = std::string("a field of the wrong type: ") + e.what();
+            }
+        }
+        if (fault) {
+            result.counts = checker.counts;
+            result.fault = TraceFault{number, *fault, text.substr(0, kShownLength)};
+            return result;
+        }
+    }
+    if (auto fault = checker.end())
+        result.fault = TraceFault{checker.counts.lines, *fault, "(end of the trace)"};
+    result.counts = checker.counts;
+    return result;
+}
+
+}  // namespace soak
