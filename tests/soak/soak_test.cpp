@@ -22,6 +22,7 @@
 #include "module_loader.h"
 #include "random_scenario.h"
 #include "run_program.h"
+#include "test_files.h"
 #include "trace_properties.h"
 
 namespace {
@@ -63,11 +64,6 @@ Settings settings() {
     if (auto v = environmentNumber("VELTRONA_SOAK_STEPS")) s.steps = *v;
     if (auto v = environmentNumber("VELTRONA_SOAK_MINUTES")) s.duration = std::chrono::minutes(*v);
     return s;
-}
-
-std::string utf8(const fs::path& path) {
-    auto text = path.u8string();
-    return {text.begin(), text.end()};
 }
 
 fs::path runner() { return hostrun::executableDir() / (std::string("veltrona-host") + kExecutableSuffix); }

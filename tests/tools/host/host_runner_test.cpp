@@ -17,6 +17,7 @@
 
 #include "module_loader.h"
 #include "run_program.h"
+#include "test_files.h"
 
 namespace {
 
@@ -34,23 +35,6 @@ fs::path runner() { return hostrun::executableDir() / (std::string("veltrona-hos
 
 fs::path besideRunner(const std::string& moduleStem) {
     return hostrun::executableDir() / hostrun::moduleFileName(moduleStem);
-}
-
-std::string utf8(const fs::path& path) {
-    auto text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
-std::string fileText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeFile(const fs::path& file, const std::string& text) {
-    std::ofstream out(file, std::ios::binary);
-    out << text;
 }
 
 // A fresh folder for one case's files, under the working folder.

@@ -7,15 +7,11 @@
 
 #include "module_loader.h"
 #include "run_program.h"
+#include "test_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string utf8(const fs::path& path) {
-    auto text = path.u8string();
-    return {text.begin(), text.end()};
-}
 
 TEST(Screenshot, IsRefusedSayingItNeedsTheNativeRunner) {
     auto scratch = fs::current_path() / "screenshot_refusal_test.work";

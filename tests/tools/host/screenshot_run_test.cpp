@@ -16,6 +16,7 @@
 #include "png_reader.h"
 #include "png_writer.h"
 #include "run_program.h"
+#include "test_files.h"
 
 namespace {
 
@@ -31,18 +32,6 @@ const std::string kOpen = "Function TAGame.GFxData_GameEvent_TA.OnOpenScoreboard
 const std::string kClose = "Function TAGame.GFxData_GameEvent_TA.OnCloseScoreboard";
 
 fs::path runner() { return hostrun::executableDir() / VELTRONA_HOST_RUNNER; }
-
-std::string utf8(const fs::path& path) {
-    auto text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
-std::string fileText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 Colour at(const pngfile::RgbaImage& picture, int x, int y) {
     const auto* p = picture.rgba.data() + (static_cast<std::size_t>(y) * picture.width + x) * 4;
