@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "GlyphCodeSplitter.h"
+#include "glyph_code_shape.h"
 
 namespace {
 
@@ -24,17 +25,6 @@ using Codes = std::vector<std::string>;
 }
 
 bool isHigh(unsigned char byte) { return byte >= 0x80; }
-
-bool inCodeAlphabet(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || c == 'u' || c == '\\';
-}
-
-bool hasCodeShape(const std::string& code) {
-    for (char c : code) {
-        if (!inCodeAlphabet(c)) return false;
-    }
-    return code.find("u\\", 1) == std::string::npos;
-}
 
 // A run of high bytes starts at the first high byte after a narrow one (or the start) and at
 // every lead byte, whose top two bits are both set.
@@ -106,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Codes codes = GlyphCodeSplitter{}.split(name);
 
     for (const auto& code : codes) {
-        if (!hasCodeShape(code)) fail("code outside the alphabet or prefix not at the start");
+        if (!hasGlyphCodeShape(code)) fail("code outside the alphabet or prefix not at the start");
     }
     if (codes.size() != expectedCodeCount(name)) fail("not one code per narrow byte and run");
     // A kept splitter copies its codes where a temporary one hands them over; both must agree.
