@@ -96,7 +96,7 @@ int run(const Options& options, Given given) {
                   << " does not exist; every glyph image will be missing\n";
     }
 
-    hostrun::Runner runner(module, data, *out);
+    hostrun::Runner runner(module, data, *out, given.screenshot);
     try {
         runner.run(scenario);
     } catch (const hostrun::BadInput&) {

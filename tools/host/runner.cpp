@@ -39,8 +39,9 @@ void openPluginModule(Module& module, const std::filesystem::path& path) {
     }
 }
 
-Runner::Runner(std::filesystem::path module, const std::filesystem::path& dataFolder, std::ostream& trace)
-    : modulePath_(std::move(module)), trace_(trace, world_) {
+Runner::Runner(std::filesystem::path module, const std::filesystem::path& dataFolder, std::ostream& trace,
+               bool keepLastFrame)
+    : modulePath_(std::move(module)), trace_(trace, world_), keepLastFrame_(keepLastFrame) {
     world_.dataFolder = dataFolder;
 }
 
@@ -83,8 +84,10 @@ void Runner::step(const Step& s) {
             for (std::uint64_t i = 0; i < s.count; ++i) {
                 trace_.frame();
                 world_.drawFrame();
-                recordFrame(world_, lastFrame_);
-                framesDrawn_ = true;
+                if (keepLastFrame_) {
+                    recordFrame(world_, lastFrame_);
+                    framesDrawn_ = true;
+                }
                 trace_.calls(world_);
                 trace_.flush();
             }

@@ -23,7 +23,10 @@ void openPluginModule(Module& module, const std::filesystem::path& path);
 
 class Runner {
 public:
-    Runner(std::filesystem::path module, const std::filesystem::path& dataFolder, std::ostream& trace);
+    // keepLastFrame: remember each frame's draws for a screenshot; without one, frames cost
+    // only their trace lines.
+    Runner(std::filesystem::path module, const std::filesystem::path& dataFolder, std::ostream& trace,
+           bool keepLastFrame);
     // A scenario may end with the module loaded, as a game may be closed with the plugin
     // running: the trace then ends with the last step's lines, and the module is let go
     // without a call into the plugin (its own teardown destroys the plugin object).
@@ -35,7 +38,7 @@ public:
     // std::runtime_error naming the step if the plugin throws.
     void run(const Scenario& scenario);
 
-    // The last frame drawn so far, or nothing before the first.
+    // The last frame drawn so far, or nothing before the first or when not kept.
     const DrawnFrame* lastFrame() const { return framesDrawn_ ? &lastFrame_ : nullptr; }
     // Every image the plugin has made, by handle.
     const std::vector<sim::Image>& images() const { return world_.images; }
@@ -54,6 +57,7 @@ private:
     Module module_;
     std::shared_ptr<Tessarin::Plugin::TessarinPlugin>* holder_ = nullptr;
     void (*deleteMe_)() = nullptr;
+    bool keepLastFrame_;
     DrawnFrame lastFrame_;
     bool framesDrawn_ = false;
 };
