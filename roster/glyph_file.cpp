@@ -1,12 +1,24 @@
 #include "glyph_file.h"
 
+#include <algorithm>
+
 #include "GlyphCodeSplitter.h"
 
 namespace {
 constexpr char kAssetsFolder[] = "assets";
 constexpr char kPngFolder[] = "png";
 constexpr char kImageExtension[] = ".png";
+constexpr char kOwnFilePrefix[] = "u";
 constexpr std::size_t kWidePrefixLength = sizeof(kWideGlyphPrefix) - 1;
+constexpr int kHighestNarrowValue = 127;
+
+// The stems narrow codes have: decimal 0 to 127, no sign, no leading zeros.
+bool isNarrowStem(const std::string& stem) {
+    if (stem.empty() || stem.size() > 3) return false;
+    if (!std::all_of(stem.begin(), stem.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
+    if (stem.size() > 1 && stem.front() == '0') return false;
+    return std::stoi(stem) <= kHighestNarrowValue;
+}
 }  // namespace
 
 bool isWideGlyphCode(const std::string& code) { return code.find(kWideGlyphPrefix) != std::string::npos; }
@@ -21,4 +33,14 @@ std::filesystem::path glyphFolder(const std::filesystem::path& dataFolder) {
 
 std::filesystem::path glyphImagePath(const std::filesystem::path& dataFolder, const std::string& code) {
     return glyphFolder(dataFolder) / (glyphFileStem(code) + kImageExtension);
+}
+
+bool sharesNarrowStem(const std::string& code) {
+    return isWideGlyphCode(code) && isNarrowStem(glyphFileStem(code));
+}
+
+std::string ownGlyphFileStem(const std::string& code) { return kOwnFilePrefix + glyphFileStem(code); }
+
+std::filesystem::path ownGlyphImagePath(const std::filesystem::path& dataFolder, const std::string& code) {
+    return glyphFolder(dataFolder) / (ownGlyphFileStem(code) + kImageExtension);
 }

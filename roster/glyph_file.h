@@ -14,3 +14,14 @@ std::string glyphFileStem(const std::string& code);
 std::filesystem::path glyphFolder(const std::filesystem::path& dataFolder);
 
 std::filesystem::path glyphImagePath(const std::filesystem::path& dataFolder, const std::string& code);
+
+// A wide code whose stem also reads as a narrow code's stem (a decimal 0 to 127 without
+// leading zeros): U+0105 and the letter i both give "105". Such a character has a file of
+// its own, "u" + stem + ".png", which is preferred when a glyph set has it; older sets do
+// not, and their shared file still serves.
+bool sharesNarrowStem(const std::string& code);
+
+// "u105" for u\105: the stem of the file of its own of a code that shares a narrow stem.
+std::string ownGlyphFileStem(const std::string& code);
+
+std::filesystem::path ownGlyphImagePath(const std::filesystem::path& dataFolder, const std::string& code);
