@@ -39,7 +39,11 @@ bool sharesNarrowStem(const std::string& code) {
     return isWideGlyphCode(code) && isNarrowStem(glyphFileStem(code));
 }
 
-std::string ownGlyphFileStem(const std::string& code) { return kOwnFilePrefix + glyphFileStem(code); }
+std::string ownGlyphFileStem(const std::string& code) {
+    std::string stem = kOwnFilePrefix;
+    stem += glyphFileStem(code);
+    return stem;
+}
 
 std::filesystem::path ownGlyphImagePath(const std::filesystem::path& dataFolder, const std::string& code) {
     return glyphFolder(dataFolder) / (ownGlyphFileStem(code) + kImageExtension);
