@@ -36,7 +36,7 @@ void BM_TeamChangeFirstEvent(benchmark::State& state) {
         state.PauseTiming();
         auto plugin = wiredPlugin(world);
         world.calls.clear();
-        world.images.clear();
+        world.dropReleasedImages();
         state.ResumeTiming();
         plugin->onTeamChanged("");
         state.PauseTiming();

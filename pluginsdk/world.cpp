@@ -42,6 +42,11 @@ void World::drawFrame() {
     }
 }
 
+void World::dropReleasedImages() {
+    for (int handle : releasedImages) images.erase(handle);
+    releasedImages.clear();
+}
+
 std::string utf8(const std::filesystem::path& path) {
     auto text = path.generic_u8string();
     return {text.begin(), text.end()};

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "CanvasWrapper.h"
@@ -70,6 +71,11 @@ struct Image {
     bool readable = false;
 };
 
+// The images alive with the host, by handle. A real host frees an image's texture when the
+// plugin's last wrapper of it goes; the stand-in does the same, so that a long run holds
+// only what the plugin holds.
+using ImageTable = std::unordered_map<int, Image>;
+
 class PLUGINSDK_API World {
 public:
     World();
@@ -90,7 +96,11 @@ public:
     std::vector<Command> commands;
     std::vector<Hook> hooks;
     std::vector<std::function<void(CanvasWrapper)>> drawables;
-    std::vector<Image> images;
+    ImageTable images;
+    int nextImageHandle = 0;
+    // Handles whose wrapper has gone since the trace last looked: their records stay until
+    // then, so the calls recorded with them can still name their files.
+    std::vector<int> releasedImages;
 
     std::vector<Call> calls;
 
@@ -100,6 +110,9 @@ public:
     bool fire(const std::string& event);
     bool runCommand(const std::string& line);
     void drawFrame();
+
+    // Forgets the images released since the last time.
+    void dropReleasedImages();
 };
 
 // A path as UTF-8 text with '/' separators, on every platform.

@@ -112,9 +112,9 @@ TEST_F(TeamChange, NonAsciiDataFolderReachesTheImageFiles) {
     std::filesystem::remove_all(folder);
 
     ASSERT_EQ(world.images.size(), 2u);
-    EXPECT_EQ(world.images[0].path, folder / "assets" / "png" / "65.png");
-    EXPECT_TRUE(world.images[0].readable);
-    EXPECT_FALSE(world.images[1].readable);
+    EXPECT_EQ(world.images.at(0).path, folder / "assets" / "png" / "65.png");
+    EXPECT_TRUE(world.images.at(0).readable);
+    EXPECT_FALSE(world.images.at(1).readable);
     EXPECT_EQ(imagePaths()[0], sim::utf8(folder) + "/assets/png/65.png");
 }
 

@@ -113,7 +113,7 @@ int run(const Options& options, Given given) {
     if (!given.screenshot) return 0;
 
     try {
-        reportMissingImages(hostrun::writeScreenshot(*runner.lastFrame(), runner.images(), screenshot));
+        reportMissingImages(hostrun::writeScreenshot(*runner.lastFrame(), screenshot));
     } catch (const std::exception& e) {
         std::cerr << kProgram << ": " << e.what() << '\n';
         return kFailed;

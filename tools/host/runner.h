@@ -40,8 +40,6 @@ public:
 
     // The last frame drawn so far, or nothing before the first or when not kept.
     const DrawnFrame* lastFrame() const { return framesDrawn_ ? &lastFrame_ : nullptr; }
-    // Every image the plugin has made, by handle.
-    const std::vector<sim::Image>& images() const { return world_.images; }
 
 private:
     void step(const Step& step);

@@ -32,7 +32,6 @@ struct ScreenshotReport {
 
 // Paints the frame and writes it to file. Throws std::runtime_error naming the file when
 // it cannot be written.
-ScreenshotReport writeScreenshot(const DrawnFrame& frame, const std::vector<sim::Image>& images,
-                                 const std::filesystem::path& file);
+ScreenshotReport writeScreenshot(const DrawnFrame& frame, const std::filesystem::path& file);
 
 }  // namespace hostrun

@@ -6,10 +6,9 @@ namespace hostrun {
 
 bool screenshotsSupported() { return true; }
 
-ScreenshotReport writeScreenshot(const DrawnFrame& frame, const std::vector<sim::Image>& images,
-                                 const std::filesystem::path& file) {
+ScreenshotReport writeScreenshot(const DrawnFrame& frame, const std::filesystem::path& file) {
     auto picture = scoreboardPicture(frame.screen, blockRows(frame));
-    GlyphImageCache cache(images);
+    GlyphImageCache cache(frame.images);
     paintDraws(picture, frame, cache);
     pngfile::PngWriter().write(picture, file);
     return {cache.filesShown(), cache.failures()};

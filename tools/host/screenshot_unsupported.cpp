@@ -8,8 +8,7 @@ namespace hostrun {
 
 bool screenshotsSupported() { return false; }
 
-ScreenshotReport writeScreenshot(const DrawnFrame&, const std::vector<sim::Image>&,
-                                 const std::filesystem::path&) {
+ScreenshotReport writeScreenshot(const DrawnFrame&, const std::filesystem::path&) {
     throw std::logic_error("this build of veltrona-host cannot write screenshots");
 }
 

@@ -119,6 +119,8 @@ void TraceWriter::unload(std::size_t hooks, std::size_t drawables) {
 void TraceWriter::calls(sim::World& world) {
     for (const auto& c : world.calls) call(c);
     world.calls.clear();
+    for (int handle : world.releasedImages) imagePaths_.erase(handle);
+    world.dropReleasedImages();
 }
 
 void TraceWriter::flush() { out_.flush(); }
@@ -168,16 +170,15 @@ void TraceWriter::call(const sim::Call& c) {
 }
 
 const std::string* TraceWriter::imagePath(int handle) {
-    if (handle < 0 || static_cast<std::size_t>(handle) >= world_.images.size()) return nullptr;
-    for (auto i = imagePaths_.size(); i < world_.images.size(); ++i) {
-        const auto& path = world_.images[i].path;
-        auto relative = path.lexically_relative(world_.dataFolder);
-        // An image outside the data folder keeps its full path: it cannot be written
-        // relative to it without "..", which would hide where it really is.
-        bool inside = !relative.empty() && *relative.begin() != "..";
-        imagePaths_.push_back(validUtf8(sim::utf8(inside ? relative : path)));
-    }
-    return &imagePaths_[static_cast<std::size_t>(handle)];
+    if (auto known = imagePaths_.find(handle); known != imagePaths_.end()) return &known->second;
+    auto image = world_.images.find(handle);
+    if (image == world_.images.end()) return nullptr;
+    const auto& path = image->second.path;
+    auto relative = path.lexically_relative(world_.dataFolder);
+    // An image outside the data folder keeps its full path: it cannot be written
+    // relative to it without "..", which would hide where it really is.
+    bool inside = !relative.empty() && *relative.begin() != "..";
+    return &imagePaths_.emplace(handle, validUtf8(sim::utf8(inside ? relative : path))).first->second;
 }
 
 }  // namespace hostrun

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <ostream>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "world.h"
@@ -23,8 +24,9 @@ public:
     void command(const std::string& line);
     void unload(std::size_t hooks, std::size_t drawables);
 
-    // Writes the calls the world recorded since the last time, then forgets them, so that a
-    // long run keeps no more than one step's calls.
+    // Writes the calls the world recorded since the last time, then forgets them and the
+    // images released meanwhile, so that a long run keeps no more than one step's calls and
+    // the images the plugin still holds.
     void calls(sim::World& world);
 
     void flush();
@@ -35,7 +37,7 @@ private:
 
     std::ostream& out_;
     const sim::World& world_;
-    std::vector<std::string> imagePaths_;  // by image handle, made once each
+    std::unordered_map<int, std::string> imagePaths_;  // by image handle, made once each
 };
 
 }  // namespace hostrun

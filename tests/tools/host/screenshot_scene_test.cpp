@@ -73,7 +73,7 @@ class ScoreboardBlocks : public testing::TestWithParam<BlockCase> {};
 // A frame drawn as the plugin draws it: one narrow glyph at the start of every row.
 TEST_P(ScoreboardBlocks, HoldEveryRowTheirTeamDrawsAndNothingBetweenThem) {
     const auto& c = GetParam();
-    hostrun::DrawnFrame frame{{1920, c.height}, {}};
+    hostrun::DrawnFrame frame{{1920, c.height}, {}, {}, {}};
     for (int row = 0; row < c.teamZeroRows + c.otherRows; ++row) {
         frame.draws.push_back(
             {{1500, layout::rowY(row, c.teamZeroRows, c.height)}, 0.5f, -1, {255, 255, 255, 255}});
@@ -133,7 +133,7 @@ TEST_P(MissingImage, IsARedFrameOneInsideTheGlyphsCell) {
         images.push_back({fs::path("no-such-folder") / "assets" / "png" / c.file, false});
         handle = 0;
     }
-    hostrun::DrawnFrame frame{{400, 300}, {{{100, 50}, c.scale, handle, {255, 255, 255, 255}}}};
+    hostrun::DrawnFrame frame{{400, 300}, {{{100, 50}, c.scale, handle, {255, 255, 255, 255}}}, {}, {}};
     RgbaImage picture = hostrun::blankPicture(400, 300, {0, 0, 0, 255});
     hostrun::GlyphImageCache cache(images);
     hostrun::paintDraws(picture, frame, cache);

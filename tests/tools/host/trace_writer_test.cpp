@@ -74,8 +74,8 @@ class TraceLine : public testing::TestWithParam<LineCase> {
 protected:
     TraceLine() {
         world.dataFolder = std::filesystem::path("host") / "data";
-        world.images.push_back({world.dataFolder / "assets" / "png" / "3042.png", true});
-        world.images.push_back({std::filesystem::path("elsewhere") / "65.png", false});
+        world.images.emplace(0, sim::Image{world.dataFolder / "assets" / "png" / "3042.png", true});
+        world.images.emplace(1, sim::Image{std::filesystem::path("elsewhere") / "65.png", false});
     }
 
     sim::World world;
