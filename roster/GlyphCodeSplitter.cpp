@@ -1,8 +1,8 @@
 #include "GlyphCodeSplitter.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -10,6 +10,9 @@ namespace {
 bool isNarrow(unsigned char byte) { return byte < 0x80; }
 
 bool isLeadByte(unsigned char byte) { return (byte & 0xC0) == 0xC0; }
+
+constexpr std::size_t kLongestDecodedRun = 4;
+constexpr std::size_t kUnlimited = std::numeric_limits<std::size_t>::max();
 
 // Longest code: the prefix and eight hex digits.
 using CodeBuffer = std::array<char, 10>;
@@ -34,44 +37,64 @@ std::uint32_t firstByteMask(std::size_t runLength) {
 }  // namespace
 
 std::vector<std::string> GlyphCodeSplitter::split(std::string name) & {
-    gather(name);
+    gather(name, kUnlimited, nullptr);
     return output;
 }
 
 std::vector<std::string> GlyphCodeSplitter::split(std::string name) && {
-    gather(name);
+    gather(name, kUnlimited, nullptr);
     return std::move(output);
 }
 
-void GlyphCodeSplitter::gather(const std::string& name) {
-    // A name gives at most one code per byte; reserving once spares the list its regrowth.
-    output.reserve(output.size() + name.size());
-    for (char c : name) {
-        auto byte = static_cast<unsigned char>(c);
-        if (isNarrow(byte)) {
-            if (!pending.empty()) flush();
-            CodeBuffer buffer;
-            output.emplace_back(buffer.data(), writeNumber(buffer, 0, byte, 10));
-            continue;
-        }
-        if (isLeadByte(byte) && !pending.empty()) flush();
-        // Well-formed runs are at most four bytes long.
-        if (pending.capacity() == 0) pending.reserve(4);
-        pending.push_back(static_cast<std::int32_t>(static_cast<signed char>(c)));
-        pendingCount = 1;
-    }
-    if (!pending.empty()) flush();
+std::vector<std::string> GlyphCodeSplitter::splitFirst(std::string_view name, std::size_t limit,
+                                                       CodeFilter drop) && {
+    gather(name, limit, drop);
+    return std::move(output);
 }
 
-void GlyphCodeSplitter::flush() {
+void GlyphCodeSplitter::gather(std::string_view name, std::size_t limit, CodeFilter drop) {
+    const std::size_t wanted = output.size() + std::min(name.size(), limit - std::min(limit, output.size()));
+    // A name gives at most one code per byte; reserving once spares the list its regrowth.
+    output.reserve(wanted);
+    for (char c : name) {
+        if (output.size() >= wanted) break;
+        auto byte = static_cast<unsigned char>(c);
+        if (isNarrow(byte)) {
+            if (pendingLength != 0) {
+                flush(drop);
+                if (output.size() >= wanted) break;
+            }
+            CodeBuffer buffer;
+            emit({buffer.data(), writeNumber(buffer, 0, byte, 10)}, drop);
+            continue;
+        }
+        if (isLeadByte(byte) && pendingLength != 0) {
+            flush(drop);
+            if (output.size() >= wanted) break;
+        }
+        if (pendingLength < kLongestDecodedRun) pending[pendingLength] = static_cast<signed char>(c);
+        ++pendingLength;
+        pendingCount = 1;
+    }
+    if (pendingLength != 0 && output.size() < wanted) flush(drop);
+    pendingLength = 0;
+    pendingCount = 0;
+}
+
+void GlyphCodeSplitter::emit(std::string_view code, CodeFilter drop) {
+    if (drop != nullptr && drop(code)) return;
+    output.emplace_back(code);
+}
+
+void GlyphCodeSplitter::flush(CodeFilter drop) {
     CodeBuffer buffer;
     std::size_t length = sizeof kWideGlyphPrefix - 1;
     std::copy_n(kWideGlyphPrefix, length, buffer.begin());
-    auto runLength = pending.size();
+    auto runLength = pendingLength;
     if (runLength == 1) {
         // A lone high byte keeps its sign-widened 32-bit pattern: 0x80 gives ffffff80.
         length = writeNumber(buffer, length, static_cast<std::uint32_t>(pending.front()), 16);
-    } else if (runLength <= 4) {
+    } else if (runLength <= kLongestDecodedRun) {
         // 32 bits wide so that a four-byte run keeps its whole code point (U+1F600, not
         // U+F600); shorter runs never reach beyond 16 bits.
         std::uint32_t value = static_cast<std::uint32_t>(pending.front()) & firstByteMask(runLength);
@@ -81,7 +104,7 @@ void GlyphCodeSplitter::flush() {
         length = writeNumber(buffer, length, value, 16);
     }
     // Five or more bytes decode to nothing: the code is the bare prefix.
-    output.emplace_back(buffer.data(), length);
-    pending.clear();
+    emit({buffer.data(), length}, drop);
+    pendingLength = 0;
     pendingCount = 0;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Splits a display name into glyph codes, one per drawn character, in name order. A byte
@@ -13,16 +16,27 @@
 // A splitter serves one name: its output keeps growing across calls.
 class GlyphCodeSplitter {
 public:
+    // Codes a caller does not want, dropped as they are made, before the limit counts them.
+    using CodeFilter = bool (*)(std::string_view code);
+
     std::vector<std::string> split(std::string name) &;
     // A temporary splitter hands its codes over rather than copying them.
     std::vector<std::string> split(std::string name) &&;
 
+    // The first `limit` codes of the name that `drop` (if given) keeps. Reading stops once
+    // they are made, so a name costs no more than its limit, however long it is.
+    std::vector<std::string> splitFirst(std::string_view name, std::size_t limit, CodeFilter drop = nullptr) &&;
+
 private:
-    void gather(const std::string& name);
-    void flush();
+    void gather(std::string_view name, std::size_t limit, CodeFilter drop);
+    void emit(std::string_view code, CodeFilter drop);
+    void flush(CodeFilter drop);
 
     std::vector<std::string> output;
-    std::vector<std::int32_t> pending;  // bytes of the current run, sign-widened
+    // The first bytes of the current run, sign-widened: a longer run has no value, so only
+    // its length is kept beyond them.
+    std::array<std::int32_t, 4> pending{};
+    std::size_t pendingLength = 0;
     std::int32_t pendingCount = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include "GlyphCodeSplitter.h"
 #include "glyph_file.h"
+#include "name_limits.h"
 
 std::filesystem::path pathFromWide(const std::wstring& wide) {
     // Windows paths are natively wide. Elsewhere wchar_t holds UTF-32, which the path
@@ -17,11 +18,18 @@ std::filesystem::path pathFromWide(const std::wstring& wide) {
 
 void loadPlayerGlyphs(const std::string& key, const std::string& displayName,
                       const std::filesystem::path& dataFolder, GlyphTables tables) {
-    auto codes = GlyphCodeSplitter().split(displayName);
+    auto codes = GlyphCodeSplitter().splitFirst(displayName, veltrona::kMaxGlyphsPerName);
     for (const auto& code : codes) {
         auto image = std::make_shared<ImageWrapper>(glyphImagePath(dataFolder, code), true, false);
         tables.images[key].push_back(std::move(image));
         tables.widths[key].push_back(isWideGlyphCode(code));
     }
     tables.codes[key] = std::move(codes);
+}
+
+void evictAbsentKeys(const std::unordered_set<std::string>& presentKeys, GlyphTables tables) {
+    auto absent = [&](const auto& entry) { return !presentKeys.contains(entry.first); };
+    std::erase_if(tables.images, absent);
+    std::erase_if(tables.widths, absent);
+    std::erase_if(tables.codes, absent);
 }

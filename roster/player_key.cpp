@@ -2,9 +2,8 @@
 
 std::string getPlayerKey(PriWrapper player) {
     auto uniqueId = player.GetUniqueIdWrapper();
-    auto displayName = player.GetOldName().ToString();
-    auto bot = player.GetbBot();
-    auto key = uniqueId.GetIdString();
-    if (bot != 0) key = displayName;
-    return key;
+    if (player.GetbBot() != 0) return player.GetOldName().ToString();
+    // The name is read only for a bot: a stranger's name may be huge, and the rebuild has
+    // already taken its own copy.
+    return uniqueId.GetIdString();
 }

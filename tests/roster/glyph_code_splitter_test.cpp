@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "GlyphCodeSplitter.h"
@@ -104,6 +106,51 @@ TEST(GlyphCodeSplitter, EveryScalarValueGivesItsOwnCode) {
         ASSERT_EQ(codes.front(), expectedCode(cp)) << "U+" << std::hex << where;
         ASSERT_TRUE(hasGlyphCodeShape(codes.front())) << codes.front();
     }
+}
+
+// --- The first codes only --------------------------------------------------------------
+
+struct FirstCodesCase {
+    const char* label;
+    std::string name;
+    std::size_t limit;
+
+    friend void PrintTo(const FirstCodesCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class FirstCodes : public testing::TestWithParam<FirstCodesCase> {};
+
+// A limited split is a prefix of the whole one: the cut never changes a code before it.
+TEST_P(FirstCodes, AreThePrefixOfTheWholeSplit) {
+    auto whole = GlyphCodeSplitter{}.split(GetParam().name);
+    auto first = GlyphCodeSplitter{}.splitFirst(GetParam().name, GetParam().limit);
+    Codes expected(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(std::min(whole.size(), GetParam().limit)));
+    EXPECT_EQ(first, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, FirstCodes,
+    testing::Values(FirstCodesCase{"shorter_than_the_limit", "Ab", 5},
+                    FirstCodesCase{"cut_after_a_run", "\xe3\x81\x82\xe3\x81\x84x", 1},
+                    FirstCodesCase{"cut_before_a_run", "x\xe3\x81\x82", 1},
+                    FirstCodesCase{"run_ended_by_a_lead_byte", "\xc3\xa9\xc3\xa9\xc3\xa9", 2},
+                    FirstCodesCase{"malformed_runs", "\x80\x41\xe3\x41\x81\x82\xc3\xa9\xa9", 4},
+                    FirstCodesCase{"limit_zero", "Ab", 0}),
+    [](const auto& info) { return info.param.label; });
+
+bool dropDigits(std::string_view code) {
+    return code.size() == 2 && ((code[0] == '4' && code[1] >= '8') || (code[0] == '5' && code[1] <= '7'));
+}
+
+TEST(GlyphCodeSplitter, DroppedCodesDoNotCountAgainstTheLimit) {
+    EXPECT_EQ(GlyphCodeSplitter{}.splitFirst("0a1b2c", 2, dropDigits), (Codes{"97", "98"}));
+}
+
+// A run of any length is one code; only its first bytes are kept while it is gathered.
+TEST(GlyphCodeSplitter, AnEndlessRunIsOneBareCode) {
+    std::string name(1 << 22, '\x80');
+    name += 'A';
+    EXPECT_EQ(GlyphCodeSplitter{}.splitFirst(name, 128), (Codes{"u\\", "65"}));
 }
 
 }  // namespace

@@ -82,15 +82,17 @@ TEST_F(Prune, ReturningPlayerGetsGlyphsAgainWithAlignedBits) {
     EXPECT_EQ(plugin.glyphWidths["a"], (std::vector<bool>{false, true}));
 }
 
-TEST_F(Prune, TeamChangeRemovesDepartedPlayersOnlyThroughItsOwnRebuild) {
+TEST_F(Prune, TeamChangeDropsDepartedPlayersThroughItsOwnRebuildWithoutALogLine) {
     world.players = {human("a", "A", 0), human("b", "B", 0)};
     plugin.onTeamChanged("");
     world.players = {human("b", "B", 0)};
     plugin.onTeamChanged("");
     EXPECT_EQ(rosterKeys(), (std::vector<std::string>{"b"}));
     EXPECT_TRUE(logLines().empty());
-    // The rebuild left "a"'s glyphs cached; only a prune that sees it gone drops them.
-    EXPECT_TRUE(plugin.glyphCodes.contains("a"));
+    // The rebuild's own eviction drops the glyphs the prune can no longer see.
+    EXPECT_FALSE(plugin.glyphCodes.contains("a"));
+    EXPECT_FALSE(plugin.glyphImages.contains("a"));
+    EXPECT_FALSE(plugin.glyphWidths.contains("a"));
 }
 
 using RefreshScores = PluginFixture;

@@ -71,6 +71,105 @@ TEST_F(TeamChange, NullGameLeavesEverythingAsItWas) {
     EXPECT_TRUE(world.calls.empty());  // no glyph work, no prune
 }
 
+// --- Eviction: the glyph tables hold the players of the current game only -------------
+
+TEST_F(TeamChange, APlayerWhoLeavesAndComesBackGetsFreshAlignedGlyphs) {
+    world.players = {human("a", "A\xe3\x81\x82", 0), human("b", "B", 1)};
+    plugin.onTeamChanged("");
+    world.players = {human("b", "B", 1)};
+    plugin.onTeamChanged("");
+    EXPECT_FALSE(plugin.glyphImages.contains("a"));
+    EXPECT_FALSE(plugin.glyphWidths.contains("a"));
+    EXPECT_FALSE(plugin.glyphCodes.contains("a"));
+
+    world.calls.clear();
+    world.players = {human("b", "B", 1), human("a", "A\xe3\x81\x82", 0)};
+    plugin.onTeamChanged("");
+    EXPECT_EQ(imagePaths(), (std::vector<std::string>{"D/assets/png/65.png", "D/assets/png/3042.png"}));
+    EXPECT_EQ(plugin.glyphImages["a"].size(), 2u);
+    EXPECT_EQ(plugin.glyphWidths["a"], (std::vector<bool>{false, true}));
+    EXPECT_EQ(plugin.glyphCodes["a"], (std::vector<std::string>{"65", "u\\3042"}));
+    EXPECT_TRUE(logLines().empty());
+}
+
+TEST_F(TeamChange, ASpectatorKeepsTheGlyphsOfTheTeamHeLeft) {
+    world.players = {human("a", "A", 0)};
+    plugin.onTeamChanged("");
+    world.players = {human("a", "A", 255)};
+    plugin.onTeamChanged("");
+    EXPECT_TRUE(rosterKeys().empty());
+    EXPECT_TRUE(plugin.glyphCodes.contains("a"));
+    EXPECT_EQ(plugin.glyphImages["a"].size(), 1u);
+}
+
+TEST_F(TeamChange, NoGameEvictsNothing) {
+    world.players = {human("a", "A", 0)};
+    plugin.onTeamChanged("");
+    world.game = false;
+    world.players.clear();
+    plugin.onTeamChanged("");
+    EXPECT_TRUE(plugin.glyphCodes.contains("a"));
+    EXPECT_EQ(plugin.glyphImages["a"].size(), 1u);
+}
+
+TEST_F(TeamChange, EvictedImagesAreFreedWithTheHost) {
+    world.players = {human("a", "AB", 0)};
+    plugin.onTeamChanged("");
+    world.players.clear();
+    plugin.onTeamChanged("");
+    world.dropReleasedImages();
+    EXPECT_TRUE(world.images.empty());
+}
+
+// --- A name draws at most 128 glyphs ----------------------------------------------------
+
+struct LongNameCase {
+    const char* label;
+    std::string name;
+    std::size_t glyphs;
+    std::string lastCode;
+
+    friend void PrintTo(const LongNameCase& c, std::ostream* os) { *os << c.label; }
+};
+
+std::string repeat(const std::string& piece, std::size_t times) {
+    std::string out;
+    for (std::size_t i = 0; i < times; ++i) out += piece;
+    return out;
+}
+
+class LongNames : public PluginFixture, public testing::WithParamInterface<LongNameCase> {};
+
+TEST_P(LongNames, KeepTheFirst128GlyphsAlignedAcrossTheTables) {
+    world.players = {human("p", GetParam().name, 1)};
+    plugin.onTeamChanged("");
+    const auto& codes = plugin.glyphCodes["p"];
+    ASSERT_EQ(codes.size(), GetParam().glyphs);
+    EXPECT_EQ(codes.back(), GetParam().lastCode);
+    EXPECT_EQ(plugin.glyphImages["p"].size(), GetParam().glyphs);
+    EXPECT_EQ(plugin.glyphWidths["p"].size(), GetParam().glyphs);
+    EXPECT_EQ(imagePaths().size(), GetParam().glyphs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, LongNames,
+    testing::Values(
+        LongNameCase{"exactly_128", repeat("x", 128), 128, "120"},
+        LongNameCase{"129th_dropped", repeat("x", 128) + "y", 128, "120"},
+        // The cut falls on a character, never inside its bytes.
+        LongNameCase{"multibyte_at_the_cut", repeat("x", 127) + "\xe3\x81\x82" + "\xe3\x81\x84", 128, "u\\3042"},
+        LongNameCase{"multibyte_just_past_the_cut", repeat("x", 128) + "\xe3\x81\x82", 128, "120"},
+        LongNameCase{"a_mebibyte", repeat("\xe3\x81\x82", 1 << 16) + repeat("x", 1 << 20), 128, "u\\3042"}),
+    [](const auto& info) { return info.param.label; });
+
+TEST_F(TeamChange, TheRosterKeepsABoundedPartOfAHugeName) {
+    world.players = {human("p", repeat("x", 1 << 20), 1)};
+    plugin.onTeamChanged("");
+    ASSERT_EQ(plugin.roster.size(), 1u);
+    EXPECT_EQ(plugin.roster[0].displayName, repeat("x", 512));
+    EXPECT_LE(plugin.roster[0].displayName.capacity(), 1024u);
+}
+
 struct GlyphCase {
     const char* label;
     std::string name;

@@ -224,8 +224,8 @@ Slot slotOf(const json& player) {
 // The runner's view of the steps so far, so that every step is one it accepts.
 class Steps {
 public:
-    explicit Steps(RandomSource& random, std::vector<Slot> slots)
-        : random_(random), slots_(std::move(slots)) {}
+    Steps(RandomSource& random, std::vector<Slot> slots, json players)
+        : random_(random), slots_(std::move(slots)), players_(std::move(players)) {}
 
     json next() {
         enum class Kind {
@@ -242,6 +242,7 @@ public:
             screen,
             add,
             remove,
+            rejoin,
             update
         };
         bool hasPlayer = std::any_of(slots_.begin(), slots_.end(), [](Slot s) { return s != Slot::null; });
@@ -264,6 +265,7 @@ public:
             3,                    // screen
             full ? 0u : 8u,       // add
             removeWeight,         // remove
+            full || departed_.empty() ? 0u : 4u,  // a player who left comes back
             hasPlayer ? 8u : 0u,  // update
         }));
         switch (kind) {
@@ -296,12 +298,21 @@ public:
             case Kind::add: {
                 auto p = playerOrNull(random_);
                 slots_.push_back(slotOf(p));
+                players_.push_back(p);
                 return {{"add", p}};
             }
             case Kind::remove: {
                 auto index = hasLongName && random_.oneIn(2) ? longNameIndex() : random_.below(slots_.size());
                 slots_.erase(slots_.begin() + static_cast<std::ptrdiff_t>(index));
+                if (players_[index].is_object()) departed_.push_back(players_[index]);
+                players_.erase(players_.begin() + static_cast<std::ptrdiff_t>(index));
                 return {{"remove", index}};
+            }
+            case Kind::rejoin: {
+                auto p = random_.pick(departed_);
+                slots_.push_back(slotOf(p));
+                players_.push_back(p);
+                return {{"add", p}};
             }
             case Kind::update:
                 break;
@@ -329,11 +340,23 @@ private:
         }
         if (random_.oneIn(8)) fields["id"] = playerId(random_);
         if (random_.oneIn(10)) fields["bot"] = random_.oneIn(2);
+        auto& player = players_[at];
+        for (const auto& [field, value] : fields.items()) {
+            if (field == "at") continue;
+            // A name is kept one way only, as the runner's patch replaces it.
+            if (field == "name") player.erase("nameHex");
+            if (field == "nameHex") player.erase("name");
+            player[field] = value;
+        }
         return fields;
     }
 
     RandomSource& random_;
     std::vector<Slot> slots_;
+    // The list as the runner will hold it, and players who left, as they were: one who comes
+    // back is the same player, with the same id and name.
+    json players_;
+    std::vector<json> departed_;
     bool loaded_ = false;
 };
 
@@ -354,7 +377,7 @@ json randomScenario(std::uint64_t seed, std::uint64_t steps) {
     }
     scenario["players"] = players;
 
-    Steps maker(random, std::move(slots));
+    Steps maker(random, std::move(slots), players);
 
     json list = json::array();
     for (std::uint64_t i = 0; i < steps; ++i) list.push_back(maker.next());

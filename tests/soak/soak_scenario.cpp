@@ -3,6 +3,7 @@
 //
 //   soak_scenario random --seed 17 --steps 2000 -o seed17.json
 //   soak_scenario lobby --frames 100000 -o lobby.json
+//   soak_scenario session --matches 1000 -o session.json
 
 #include <CLI/CLI.hpp>
 #include <fstream>
@@ -10,6 +11,7 @@
 
 #include "lobby_scenario.h"
 #include "random_scenario.h"
+#include "session_scenario.h"
 
 namespace {
 
@@ -31,7 +33,8 @@ int write(const nlohmann::json& scenario, const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Writes a scenario for veltrona-host: a seeded random match or a long-open lobby.",
+    CLI::App app{"Writes a scenario for veltrona-host: a seeded random match, a long-open lobby or an "
+                 "evening of matches.",
                  "soak_scenario"};
     app.require_subcommand(1);
     app.fallthrough();  // -o after the subcommand too
@@ -50,7 +53,13 @@ int main(int argc, char** argv) {
         app.add_subcommand("lobby", "64 players with 32-character names, scoreboard open for FRAMES");
     lobby->add_option("--frames", frames, "Frames drawn with the scoreboard open")->capture_default_str();
 
+    std::uint64_t matches = 1000;
+    auto* session = app.add_subcommand(
+        "session", "MATCHES online matches, each with seven new players who join, play and leave");
+    session->add_option("--matches", matches, "Matches in the session")->capture_default_str();
+
     CLI11_PARSE(app, argc, argv);
     if (random->parsed()) return write(soak::randomScenario(seed, steps), output);
+    if (session->parsed()) return write(soak::sessionScenario(matches), output);
     return write(soak::lobbyScenario(frames), output);
 }

@@ -1,6 +1,8 @@
 #include "trace_properties.h"
 
 #include <nlohmann/json.hpp>
+#include <cstdint>
+#include <limits>
 #include <unordered_set>
 
 namespace soak {
@@ -9,6 +11,10 @@ namespace {
 using nlohmann::json;
 
 constexpr std::size_t kShownLength = 200;
+// The most glyphs one name may draw.
+constexpr std::size_t kMaxRowGlyphs = 128;
+constexpr std::int64_t kLowestY = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kHighestY = std::numeric_limits<std::int32_t>::max();
 const json kWhite = {255, 255, 255, 255};
 
 bool isCanvasCall(const std::string& name) {
@@ -99,8 +105,10 @@ private:
         if (frameDrawables_ == 0) return "drawing in a frame while no drawable of the plugin is registered";
         // Each registered drawable's part of the frame starts with the colour, then the origin.
         if (previous.empty() && name != "SetColor") return "a frame that does not begin with SetColor";
+        if (name == "SetPosition") positionY_ = line["y"].get<std::int64_t>();
         if (name == "SetColor") {
             ++frameColours_;
+            rowGlyphs_ = 0;
             if (line["rgba"] != kWhite) return "a frame's colour is not (255, 255, 255, 255)";
         } else if (previous == "SetColor" && !(name == "SetPosition" && isOrigin(line))) {
             return "SetColor is not followed by SetPosition (0, 0)";
@@ -112,7 +120,21 @@ private:
                 return "a DrawTexture of an image not constructed since the load";
             }
             ++counts.textures;
+            if (auto fault = rowGlyph()) return fault;
         }
+        return std::nullopt;
+    }
+
+    // A row is a run of draws at one height: rows are a pitch apart, unless the screen is so
+    // large that their heights saturate.
+    std::optional<std::string> rowGlyph() {
+        if (rowGlyphs_ == 0 || positionY_ != rowY_) {
+            rowY_ = positionY_;
+            rowGlyphs_ = 0;
+        }
+        ++rowGlyphs_;
+        bool saturated = rowY_ == kLowestY || rowY_ == kHighestY;
+        if (rowGlyphs_ > kMaxRowGlyphs && !saturated) return "a row that draws more than 128 glyphs";
         return std::nullopt;
     }
 
@@ -134,6 +156,9 @@ private:
     std::size_t frameColours_ = 0;    // drawables that began their part of this frame
     std::size_t frameDrawables_ = 0;  // the plugin's drawables with the host as the frame began
     std::string previous_;            // the call just before, within one host line's calls
+    std::int64_t positionY_ = 0;      // of the last SetPosition
+    std::int64_t rowY_ = 0;
+    std::size_t rowGlyphs_ = 0;  // draws in a row at rowY_ so far
 };
 
 }  // namespace

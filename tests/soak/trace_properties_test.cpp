@@ -45,6 +45,22 @@ struct TraceCase {
     friend void PrintTo(const TraceCase& c, std::ostream* os) { *os << c.label; }
 };
 
+// A row of glyphs at one height.
+std::vector<std::string> row(std::size_t glyphs, int y) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < glyphs; ++i) {
+        lines.push_back(R"({"call":"SetPosition","x":1500,"y":)" + std::to_string(y) + "}");
+        lines.push_back(kDraw);
+    }
+    return lines;
+}
+
+std::vector<std::string> frameOf(std::vector<std::vector<std::string>> rows) {
+    std::vector<std::string> lines = {kFrame, kWhite, kOrigin};
+    for (const auto& r : rows) lines.insert(lines.end(), r.begin(), r.end());
+    return lines;
+}
+
 // Load, team change with one glyph, scoreboard open: what every drawing case starts with.
 std::vector<std::string> opened(std::vector<std::string> rest) {
     std::vector<std::string> lines = {kLoad, kHook, kTeam, kImage, kOpen, kUnregister, kRegister};
@@ -129,6 +145,11 @@ INSTANTIATE_TEST_SUITE_P(
         TraceCase{"drawing_after_the_close", opened({kClose, kUnregister, kFrame, kWhite}),
                   Expected{11, "drawing in a frame while no drawable"}},
         TraceCase{"drawing_inside_an_event", opened({kOpen, kWhite}), Expected{9, "drawing outside a frame"}},
+        TraceCase{"rows_of_128_glyphs", opened(frameOf({row(128, 295), row(128, 352)})), std::nullopt},
+        TraceCase{"rows_whose_height_saturates", opened(frameOf({row(100, 2147483647), row(100, 2147483647)})),
+                  std::nullopt},
+        TraceCase{"a_row_of_129_glyphs", opened(frameOf({row(129, 295)})),
+                  Expected{7 + 3 + 2 * 129, "a row that draws more than 128 glyphs"}},
         TraceCase{
             "other_log_line", {kLoad, R"({"call":"log","text":"Ended"})"}, Expected{2, "a log line other"}},
         TraceCase{"unknown_call", {kLoad, R"({"call":"Teleport"})"}, Expected{2, "an unknown call"}},
