@@ -16,8 +16,13 @@ struct Lobby {
     sim::World world;
     Veltrona plugin;
 
-    Lobby(int rows, int glyphs) {
+    Lobby(int rows, int glyphs, bool scaled) {
         plugin.gameWrapper = std::make_shared<GameWrapper>(world.address());
+        // The scaled layout maps every glyph onto a screen other than its reference one.
+        if (scaled) {
+            plugin.layoutChoice = layout::Choice::scaled;
+            world.screen = {2560, 1440};
+        }
         for (int row = 0; row < rows; ++row) {
             std::string key = "player-" + std::to_string(row);
             plugin.roster.push_back({key, 0, row < rows / 2, key});
@@ -33,6 +38,7 @@ struct Lobby {
 struct Draw {
     Vector2 position;
     ImageWrapper* image;
+    float scale;
 };
 
 // What the host sees of one frame: the positions and images, in order.
@@ -42,7 +48,7 @@ std::vector<Draw> recordFrame(Lobby& lobby) {
     std::vector<Draw> draws;
     const auto& calls = lobby.world.calls;
     for (std::size_t i = 2; i + 1 < calls.size(); i += 2) {
-        draws.push_back({calls[i].position, nullptr});
+        draws.push_back({calls[i].position, nullptr, calls[i + 1].scale});
     }
     std::size_t next = 0;
     for (const auto& entry : lobby.plugin.roster) {
@@ -57,7 +63,7 @@ void reportAllocations(benchmark::State& state, std::size_t before) {
 }
 
 void BM_DrawGlyphRows(benchmark::State& state) {
-    Lobby lobby(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    Lobby lobby(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), state.range(2) != 0);
     CanvasWrapper canvas(lobby.world.address());
     lobby.plugin.drawGlyphRows(canvas);  // the record grows to its working size once
     auto before = allocationCount();
@@ -70,7 +76,7 @@ void BM_DrawGlyphRows(benchmark::State& state) {
 }
 
 void BM_PrecomputedCanvasCalls(benchmark::State& state) {
-    Lobby lobby(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    Lobby lobby(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), state.range(2) != 0);
     auto draws = recordFrame(lobby);
     CanvasWrapper canvas(lobby.world.address());
     auto before = allocationCount();
@@ -81,7 +87,7 @@ void BM_PrecomputedCanvasCalls(benchmark::State& state) {
         canvas.SetPosition({0, 0});
         for (const auto& draw : draws) {
             canvas.SetPosition(draw.position);
-            canvas.DrawTexture(draw.image, 0.5f);
+            canvas.DrawTexture(draw.image, draw.scale);
         }
         benchmark::DoNotOptimize(lobby.world.calls.data());
     }
@@ -90,5 +96,9 @@ void BM_PrecomputedCanvasCalls(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_DrawGlyphRows)->Args({8, 16})->Args({64, 24});
-BENCHMARK(BM_PrecomputedCanvasCalls)->Args({8, 16})->Args({64, 24});
+BENCHMARK(BM_DrawGlyphRows)->ArgNames({"rows", "glyphs", "scaled"})->Args({8, 16, 0})->Args({64, 24, 0})->Args({64, 24, 1});
+BENCHMARK(BM_PrecomputedCanvasCalls)
+    ->ArgNames({"rows", "glyphs", "scaled"})
+    ->Args({8, 16, 0})
+    ->Args({64, 24, 0})
+    ->Args({64, 24, 1});

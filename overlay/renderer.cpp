@@ -1,13 +1,18 @@
 #include "Veltrona.h"
 #include "layout.h"
 #include "row_position.h"
+#include "scaled_layout.h"
 
 // Runs every frame while the scoreboard is open: no allocation once every row's table
 // entries exist, and no I/O.
 void Veltrona::drawGlyphRows(CanvasWrapper canvas) {
     screenSize = gameWrapper->GetScreenSize();
-    const std::int32_t width = screenSize.X;
-    const std::int32_t height = screenSize.Y;
+    const bool scaled = layoutChoice == layout::Choice::scaled;
+    // The scaled layout lays the rows out on the reference screen, then maps each glyph.
+    const std::int32_t width = scaled ? layout::kReferenceWidth : screenSize.X;
+    const std::int32_t height = scaled ? layout::kReferenceHeight : screenSize.Y;
+    const auto mapping = layout::scaledMapping(screenSize);
+    const float drawScale = scaled ? layout::scaledDrawScale(mapping) : layout::kDrawScale;
 
     const auto& colour = layout::kDrawColour;
     canvas.SetColor(static_cast<char>(colour[0]), static_cast<char>(colour[1]), static_cast<char>(colour[2]),
@@ -29,10 +34,10 @@ void Veltrona::drawGlyphRows(CanvasWrapper canvas) {
             if (previousWide && !wide) x += layout::kWideToNarrowPush;
             if (x > width) x = 0;
 
-            canvas.SetPosition({x, y});
+            canvas.SetPosition(scaled ? layout::scaledPosition(x, y, mapping) : Vector2{x, y});
             // Our own reference for the draw, so the image outlives anything the host does.
             std::shared_ptr<ImageWrapper> image = images[glyph];
-            canvas.DrawTexture(image.get(), layout::kDrawScale);
+            canvas.DrawTexture(image.get(), drawScale);
 
             x += wide ? layout::kWideAdvance : layout::kNarrowAdvance;
             previousWide = wide;

@@ -8,6 +8,7 @@
 #include "TessarinPlugin.h"
 #include "Vector2.h"
 #include "glyph_tables.h"
+#include "layout.h"
 
 // The plugin object. Every handler the host calls is a member, and all state lives here;
 // the host never runs two of them at once, so nothing is locked.
@@ -16,7 +17,9 @@ public:
     void onLoad() override;
     void onUnload() override;
 
-    // The console command's handler: hooks the game events while in an online game.
+    // The console command's handler: takes the layout word, if any, then hooks the game
+    // events while in an online game.
+    void runCommand(const std::vector<std::string>& words);
     void hookGameEvents();
 
     // Game events.
@@ -39,4 +42,5 @@ public:
     GlyphCodeTable glyphCodes;
     bool scoreboardClosed = true;
     std::int32_t teamZeroRowCount = 0;
+    layout::Choice layoutChoice = layout::Choice::fixed;
 };

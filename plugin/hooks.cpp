@@ -4,9 +4,27 @@
 void Veltrona::onLoad() {
     Veltrona* self = this;
     cvarManager->registerNotifier(
-        veltrona::kCommandName, [self](std::vector<std::string>) { self->hookGameEvents(); },
+        veltrona::kCommandName, [self](std::vector<std::string> words) { self->runCommand(words); },
         veltrona::kCommandDescription, veltrona::kCommandPermission);
     cvarManager->executeCommand(veltrona::kCommandName, true);
+}
+
+// The words are the command's own name, then what the player typed after it.
+void Veltrona::runCommand(const std::vector<std::string>& words) {
+    if (words.size() > 1) {
+        const std::string& option = words[1];
+        if (option == veltrona::kOptionScaled) {
+            layoutChoice = layout::Choice::scaled;
+        } else if (option == veltrona::kOptionFixed) {
+            layoutChoice = layout::Choice::fixed;
+        } else {
+            std::string line = veltrona::kLogUnknownOptionBefore;
+            line += option;
+            line += veltrona::kLogUnknownOptionAfter;
+            cvarManager->log(line);
+        }
+    }
+    hookGameEvents();
 }
 
 // Outside an online match there is nothing to draw over; the player runs the command

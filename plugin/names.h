@@ -21,8 +21,15 @@ inline constexpr char kEventMatchEnded[] = "Function TAGame.GameEvent_Soccar_TA.
 inline constexpr std::array<std::string_view, 4> kHookedEvents = {
     kEventOpenScoreboard, kEventCloseScoreboard, kEventTeamChanged, kEventMatchEnded};
 
+// The command's first word after its name chooses the overlay's layout.
+inline constexpr char kOptionScaled[] = "scaled";
+inline constexpr char kOptionFixed[] = "fixed";
+
 inline constexpr char kLogMatchEnd[] = "End";
 inline constexpr char kLogNullPlayer[] = "pl is null";
 inline constexpr char kLogErasePrefix[] = "erase->";
+// Around the word as typed: Veltrona: unknown option "WORD"; use "Veltrona scaled" or "Veltrona fixed"
+inline constexpr char kLogUnknownOptionBefore[] = "Veltrona: unknown option \"";
+inline constexpr char kLogUnknownOptionAfter[] = "\"; use \"Veltrona scaled\" or \"Veltrona fixed\"";
 
 }  // namespace veltrona

@@ -1,6 +1,7 @@
 #include "glyph_work.h"
 
 #include <memory>
+#include <system_error>
 
 #include "GlyphCodeSplitter.h"
 #include "glyph_file.h"
@@ -16,11 +17,24 @@ std::filesystem::path pathFromWide(const std::wstring& wide) {
     }
 }
 
+namespace {
+// A character whose stem an ASCII character shares (U+0105 and i: "105") has a file of its
+// own in newer glyph sets; older sets have only the shared one, which then stands in.
+std::filesystem::path chosenImagePath(const std::filesystem::path& dataFolder, const std::string& code) {
+    if (sharesNarrowStem(code)) {
+        auto own = ownGlyphImagePath(dataFolder, code);
+        std::error_code error;
+        if (std::filesystem::is_regular_file(own, error)) return own;
+    }
+    return glyphImagePath(dataFolder, code);
+}
+}  // namespace
+
 void loadPlayerGlyphs(const std::string& key, const std::string& displayName,
                       const std::filesystem::path& dataFolder, GlyphTables tables) {
     auto codes = GlyphCodeSplitter().splitFirst(displayName, veltrona::kMaxGlyphsPerName);
     for (const auto& code : codes) {
-        auto image = std::make_shared<ImageWrapper>(glyphImagePath(dataFolder, code), true, false);
+        auto image = std::make_shared<ImageWrapper>(chosenImagePath(dataFolder, code), true, false);
         tables.images[key].push_back(std::move(image));
         tables.widths[key].push_back(isWideGlyphCode(code));
     }

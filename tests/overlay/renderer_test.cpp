@@ -22,7 +22,7 @@ struct RenderCase {
     friend void PrintTo(const RenderCase& c, std::ostream* os) { *os << c.label; }
 };
 
-class Renderer : public PluginFixture, public testing::WithParamInterface<RenderCase> {
+class RendererBase : public PluginFixture {
 protected:
     void addRow(const std::string& key, const std::string& pattern) {
         plugin.roster.push_back({key, 0, false, key});
@@ -36,6 +36,8 @@ protected:
         world.calls.clear();
         plugin.drawGlyphRows(CanvasWrapper(world.address()));
     }
+
+    float expectedScale = 0.5f;
 
     // Checks the frame's opening calls and that every draw comes right after its own
     // position, and returns the glyph positions.
@@ -52,12 +54,14 @@ protected:
         for (std::size_t i = 2; i + 1 < calls.size(); i += 2) {
             EXPECT_EQ(calls[i].op, sim::Op::SetPosition);
             EXPECT_EQ(calls[i + 1].op, sim::Op::DrawTexture);
-            EXPECT_EQ(calls[i + 1].scale, 0.5f);
+            EXPECT_EQ(calls[i + 1].scale, expectedScale);
             positions.push_back({calls[i].position.X, calls[i].position.Y});
         }
         return positions;
     }
 };
+
+class Renderer : public RendererBase, public testing::WithParamInterface<RenderCase> {};
 
 TEST_P(Renderer, PlacesEveryGlyph) {
     const auto& c = GetParam();
@@ -142,6 +146,55 @@ TEST_F(Renderer, RecomputesFromTheCurrentScreenEveryFrame) {
     plugin.teamZeroRowCount = 1;
     drawFrame();
     EXPECT_EQ(glyphPositions(), (std::vector<Position>{{0, 229}}));  // clamped; the centre less 131
+}
+
+// --- The scaled layout ------------------------------------------------------------------
+
+struct ScaledCase {
+    const char* label;
+    Vector2 screen;
+    std::vector<Position> expected;  // row 0 (upper block, "WN"), then row 2 (lower block, "N")
+    float scale;
+
+    friend void PrintTo(const ScaledCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class ScaledRenderer : public RendererBase, public testing::WithParamInterface<ScaledCase> {};
+
+// Rows laid out on 1920 x 1080, then mapped about the centre by the ratio of the heights.
+TEST_P(ScaledRenderer, MapsTheReferenceScreenOntoTheRealOne) {
+    const auto& c = GetParam();
+    plugin.layoutChoice = layout::Choice::scaled;
+    world.screen = c.screen;
+    plugin.teamZeroRowCount = 2;
+    addRow("a", "WN");
+    addRow("b", "");
+    addRow("c", "N");
+    expectedScale = c.scale;
+    drawFrame();
+    EXPECT_EQ(glyphPositions(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, ScaledRenderer,
+    testing::Values(ScaledCase{"reference_screen_is_the_fixed_layout", {1920, 1080}, {{1490, 352}, {1537, 352}, {1500, 562}}, 0.5f},
+                    ScaledCase{"qhd", {2560, 1440}, {{1986, 469}, {2049, 469}, {2000, 749}}, 0.6666667f},
+                    ScaledCase{"hd", {1280, 720}, {{993, 234}, {1024, 234}, {1000, 374}}, 0.33333334f},
+                    ScaledCase{"ultrawide", {3440, 1440}, {{2426, 469}, {2489, 469}, {2440, 749}}, 0.6666667f},
+                    ScaledCase{"handheld", {1280, 800}, {{1032, 260}, {1067, 260}, {1040, 416}}, 0.37037036f}),
+    [](const auto& info) { return info.param.label; });
+
+// The clamp is the reference screen's: a name runs past 1920 there, whatever the real width.
+TEST_F(RendererBase, ScaledLayoutClampsAtTheReferenceWidth) {
+    plugin.layoutChoice = layout::Choice::scaled;
+    world.screen = {1280, 720};
+    addRow("a", "WWWWWWWWWWWW");
+    expectedScale = 0.33333334f;
+    drawFrame();
+    auto positions = glyphPositions();
+    ASSERT_EQ(positions.size(), 12u);
+    EXPECT_EQ(positions[10], (Position{1273, 374}));
+    EXPECT_EQ(positions[11], (Position{0, 374}));
 }
 
 }  // namespace

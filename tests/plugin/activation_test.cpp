@@ -40,17 +40,60 @@ TEST_F(Activation, OfflineLoadHooksNothingUntilTheCommandRunsOnline) {
     EXPECT_EQ(world.drawables.size(), 1u);
 }
 
-TEST_F(Activation, ExtraCommandWordsChangeNothing) {
+TEST_F(Activation, WordsAfterTheFirstChangeNothing) {
     world.online = false;
     plugin.onLoad();
     world.online = true;
     world.calls.clear();
-    world.runCommand("Veltrona");
+    world.runCommand("Veltrona fixed");
     auto plain = world.calls;
     world.calls.clear();
-    world.runCommand("Veltrona now please");
+    world.runCommand("Veltrona fixed now please");
     EXPECT_EQ(world.calls, plain);
 }
+
+// --- The layout word ----------------------------------------------------------------------
+
+struct LayoutWordCase {
+    const char* label;
+    std::vector<std::string> lines;  // run in order after an online load
+    bool online;
+    layout::Choice expected;
+    std::vector<std::string> logs;
+
+    friend void PrintTo(const LayoutWordCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class LayoutWord : public Activation, public testing::WithParamInterface<LayoutWordCase> {};
+
+TEST_P(LayoutWord, ChoosesTheLayoutAndStillHooksAsBefore) {
+    const auto& c = GetParam();
+    plugin.onLoad();
+    world.online = c.online;
+    world.calls.clear();
+    for (const auto& line : c.lines) world.runCommand(line);
+    EXPECT_EQ(plugin.layoutChoice, c.expected);
+    EXPECT_EQ(logLines(), c.logs);
+    // Every run hooks the four events in an online game, whatever its word.
+    EXPECT_EQ(hooked().size(), c.online ? 4 * c.lines.size() : 0u);
+}
+
+const std::string kUnknownWide = R"(Veltrona: unknown option "wide"; use "Veltrona scaled" or "Veltrona fixed")";
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, LayoutWord,
+    testing::Values(
+        LayoutWordCase{"scaled", {"Veltrona scaled"}, true, layout::Choice::scaled, {}},
+        LayoutWordCase{"back_to_fixed", {"Veltrona scaled", "Veltrona fixed"}, true, layout::Choice::fixed, {}},
+        LayoutWordCase{"alone_keeps_the_choice", {"Veltrona scaled", "Veltrona"}, true, layout::Choice::scaled, {}},
+        LayoutWordCase{"taken_offline_too", {"Veltrona scaled"}, false, layout::Choice::scaled, {}},
+        LayoutWordCase{"extra_words_ignored", {"Veltrona scaled please now"}, true, layout::Choice::scaled, {}},
+        LayoutWordCase{"unknown_word_keeps_the_choice", {"Veltrona scaled", "Veltrona wide"}, true,
+                       layout::Choice::scaled, {kUnknownWide}},
+        LayoutWordCase{"unknown_word_offline", {"Veltrona wide"}, false, layout::Choice::fixed, {kUnknownWide}},
+        LayoutWordCase{"words_are_case_sensitive", {"Veltrona Scaled"}, true, layout::Choice::fixed,
+                       {R"(Veltrona: unknown option "Scaled"; use "Veltrona scaled" or "Veltrona fixed")"}}),
+    [](const auto& info) { return info.param.label; });
 
 TEST_F(Activation, MatchEndLogsEndAndKeepsTheRoster) {
     plugin.onLoad();

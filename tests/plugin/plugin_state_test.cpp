@@ -13,6 +13,7 @@ TEST(PluginState, NewPluginStartsEmptyWithScoreboardClosed) {
     EXPECT_TRUE(plugin.glyphCodes.empty());
     EXPECT_TRUE(plugin.scoreboardClosed);
     EXPECT_EQ(plugin.teamZeroRowCount, 0);
+    EXPECT_EQ(plugin.layoutChoice, layout::Choice::fixed);
     EXPECT_EQ(plugin.cvarManager, nullptr);
     EXPECT_EQ(plugin.gameWrapper, nullptr);
 }

@@ -200,7 +200,8 @@ json screen(RandomSource& random) {
 }
 
 const std::vector<std::string> kCommandLines = {
-    "Veltrona",    "Veltrona", "Veltrona on now", "  Veltrona  extra  ",
+    "Veltrona",    "Veltrona", "Veltrona on now", "  Veltrona  extra  ", "Veltrona scaled", "Veltrona fixed",
+    "Veltrona scaled now",
     "Veltrona\tx", "veltrona", "VELTRONA",        "help Veltrona",
     "say hello",   "",         "Veltronas",
 };

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <cstdint>
 #include <limits>
+#include <sstream>
 #include <unordered_set>
 
 namespace soak {
@@ -30,7 +31,8 @@ bool isHostCall(const std::string& name) {
 bool isKnownLog(const json& text) {
     if (!text.is_string()) return false;
     const auto& line = text.get_ref<const std::string&>();
-    return line == "End" || line == "pl is null" || line.starts_with("erase->");
+    return line == "End" || line == "pl is null" || line.starts_with("erase->") ||
+           line.starts_with("Veltrona: unknown option \"");
 }
 
 bool isOrigin(const json& line) { return line.value("x", -1) == 0 && line.value("y", -1) == 0; }
@@ -62,6 +64,7 @@ private:
             ++counts.loads;
             constructed_.clear();
             registered_ = 0;
+            scaled_ = false;
         } else if (kind == "unload") {
             if (!loaded_) return "an unload while the module is not loaded";
             loaded_ = false;
@@ -72,7 +75,9 @@ private:
             inFrame_ = true;
             frameColours_ = 0;
             frameDrawables_ = registered_;
-        } else if (kind != "event" && kind != "command") {
+        } else if (kind == "command") {
+            if (loaded_) followLayoutWord(line["line"].get<std::string>());
+        } else if (kind != "event") {
             return "an unknown host line";
         }
         return std::nullopt;
@@ -125,6 +130,17 @@ private:
         return std::nullopt;
     }
 
+    // The scaled layout on a screen a few pixels high puts rows at one height, so rows are
+    // told apart only in the fixed one.
+    void followLayoutWord(const std::string& commandLine) {
+        std::istringstream words(commandLine);
+        std::string name;
+        std::string word;
+        if (!(words >> name) || name != "Veltrona" || !(words >> word)) return;
+        if (word == "scaled") scaled_ = true;
+        if (word == "fixed") scaled_ = false;
+    }
+
     // A row is a run of draws at one height: rows are a pitch apart, unless the screen is so
     // large that their heights saturate.
     std::optional<std::string> rowGlyph() {
@@ -134,7 +150,7 @@ private:
         }
         ++rowGlyphs_;
         bool saturated = rowY_ == kLowestY || rowY_ == kHighestY;
-        if (rowGlyphs_ > kMaxRowGlyphs && !saturated) return "a row that draws more than 128 glyphs";
+        if (rowGlyphs_ > kMaxRowGlyphs && !saturated && !scaled_) return "a row that draws more than 128 glyphs";
         return std::nullopt;
     }
 
@@ -159,6 +175,7 @@ private:
     std::int64_t positionY_ = 0;      // of the last SetPosition
     std::int64_t rowY_ = 0;
     std::size_t rowGlyphs_ = 0;  // draws in a row at rowY_ so far
+    bool scaled_ = false;        // the layout the player chose since the load
 };
 
 }  // namespace

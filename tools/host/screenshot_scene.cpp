@@ -7,6 +7,7 @@
 #include "glyph_geometry.h"
 #include "layout.h"
 #include "row_position.h"
+#include "scaled_layout.h"
 
 namespace hostrun {
 namespace {
@@ -44,14 +45,46 @@ std::int64_t scaled(int size, float scale) {
 std::int32_t upperRowY(int i, int rows, int height) { return layout::rowY(i, rows, height); }
 std::int32_t lowerRowY(int j, int height) { return layout::rowY(j, 0, height); }
 
-void paintBlock(pngfile::RgbaImage& picture, int rows, const Colour (&stripes)[2], Colour edge,
-                const auto& rowY) {
-    const std::int64_t top = rowY(0);
-    const std::int64_t bottom = std::int64_t{rowY(rows - 1)} + kRowHeight;
-    const std::int64_t width = picture.width - std::int64_t{kBlockLeft};
-    fillRect(picture, {kBlockLeft, top - kBlockMargin, width, bottom - top + 2 * kBlockMargin}, edge);
+// Where the blocks are laid out (the real screen, or the reference screen of the scaled
+// layout) and how that maps onto the picture.
+struct BlockView {
+    bool scaled = false;
+    layout::ScreenMapping map;
+    int height = 0;  // of the screen the rows are laid out on
+
+    std::int64_t x(int layoutX) const {
+        return scaled ? layout::scaledPosition(layoutX, 0, map).X : layoutX;
+    }
+    std::int64_t y(int layoutY) const { return scaled ? layout::scaledPosition(0, layoutY, map).Y : layoutY; }
+    std::int64_t size(int layoutSize) const {
+        return scaled ? std::llround(layoutSize * map.scale) : layoutSize;
+    }
+    // A drawn y back on the layout's screen. The mapping truncated it by up to a pixel of
+    // the real screen: `highest` takes back the most it can have lost, so that the least and
+    // the most it can have been each keep a row from growing its block by one too many.
+    double layoutY(int drawnY, bool highest) const {
+        if (!scaled || !(map.scale > 0)) return drawnY;
+        constexpr double kTruncated = 0.999;
+        const double real = drawnY + (highest ? kTruncated : 0.0);
+        return layout::kReferenceHeight * layout::kCentreFactor + (real - map.halfHeight) / map.scale;
+    }
+};
+
+BlockView blockView(Vector2 screen, bool scaled) {
+    return {scaled, layout::scaledMapping(screen), scaled ? layout::kReferenceHeight : screen.Y};
+}
+
+void paintBlock(pngfile::RgbaImage& picture, const BlockView& view, int rows, const Colour (&stripes)[2],
+                Colour edge, const auto& rowY) {
+    const std::int64_t left = view.x(kBlockLeft);
+    const std::int64_t margin = view.size(kBlockMargin);
+    const std::int64_t rowHeight = view.size(kRowHeight);
+    const std::int64_t top = view.y(rowY(0));
+    const std::int64_t bottom = view.y(rowY(rows - 1)) + rowHeight;
+    const std::int64_t width = picture.width - left;
+    fillRect(picture, {left, top - margin, width, bottom - top + 2 * margin}, edge);
     for (int row = 0; row < rows; ++row) {
-        fillRect(picture, {kBlockLeft + kBlockMargin, rowY(row), width, kRowHeight}, stripes[row % 2]);
+        fillRect(picture, {left + margin, view.y(rowY(row)), width, rowHeight}, stripes[row % 2]);
     }
 }
 
@@ -62,14 +95,18 @@ Rect drawnRect(Vector2 position, int width, int height, float scale) {
 }
 
 BlockRows blockRows(const DrawnFrame& frame) {
-    const int height = frame.screen.Y;
-    const double centre = height * layout::kCentreFactor;
     BlockRows rows;
+    rows.scaled = std::any_of(frame.draws.begin(), frame.draws.end(),
+                              [](const GlyphDraw& draw) { return draw.scale != layout::kDrawScale; });
+    const auto view = blockView(frame.screen, rows.scaled);
+    const int height = view.height;
+    const double centre = height * layout::kCentreFactor;
     for (const auto& draw : frame.draws) {
-        const int y = draw.position.Y;
+        const double y = view.layoutY(draw.position.Y, false);
         if (y < centre) {
+            const double highest = view.layoutY(draw.position.Y, true);
             // Grow upward until the top row reaches the glyph, or leaves the screen.
-            while (upperRowY(0, rows.upper, height) > y &&
+            while (upperRowY(0, rows.upper, height) > highest &&
                    upperRowY(0, rows.upper, height) + kRowHeight > 0) {
                 ++rows.upper;
             }
@@ -84,10 +121,12 @@ BlockRows blockRows(const DrawnFrame& frame) {
 
 pngfile::RgbaImage scoreboardPicture(Vector2 screen, BlockRows rows) {
     auto picture = blankPicture(screen.X, screen.Y, kScreen);
-    const int height = screen.Y;
-    paintBlock(picture, rows.upper, kUpperBlock, kUpperEdge,
+    const auto view = blockView(screen, rows.scaled);
+    const int height = view.height;
+    paintBlock(picture, view, rows.upper, kUpperBlock, kUpperEdge,
                [&](int row) { return upperRowY(row, rows.upper, height); });
-    paintBlock(picture, rows.lower, kLowerBlock, kLowerEdge, [&](int row) { return lowerRowY(row, height); });
+    paintBlock(picture, view, rows.lower, kLowerBlock, kLowerEdge,
+               [&](int row) { return lowerRowY(row, height); });
     return picture;
 }
 

@@ -15,6 +15,9 @@ namespace hostrun {
 struct BlockRows {
     int upper = 1;
     int lower = 1;
+    // Whether the frame was drawn in the scaled layout (its glyphs at another scale than the
+    // fixed one's): the blocks then follow the rows onto the real screen as the glyphs do.
+    bool scaled = false;
 };
 
 BlockRows blockRows(const DrawnFrame& frame);

@@ -134,6 +134,16 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenCase{.label = "veltrona_offline_start",
                    .scenario = kScenarios + "veltrona_offline_start.json",
                    .golden = kScenarios + "veltrona_offline_start.trace.jsonl"},
+        // Accented letters whose stem an ASCII letter shares: their own file where the set
+        // has one as a regular file (or a link to one), else the shared file.
+        GoldenCase{.label = "veltrona_own_glyph_files",
+                   .scenario = kScenarios + "veltrona_own_glyph_files.json",
+                   .golden = kScenarios + "veltrona_own_glyph_files.trace.jsonl"},
+        // The layout word: scaled on three screens, an unknown word, back to fixed, and a
+        // new load that starts fixed.
+        GoldenCase{.label = "veltrona_scaled_layout",
+                   .scenario = kScenarios + "veltrona_scaled_layout.json",
+                   .golden = kScenarios + "veltrona_scaled_layout.trace.jsonl"},
         // The probe: every kind of trace line, and what the host does around them.
         GoldenCase{.label = "probe_calls",
                    .scenario = kScenarios + "probe_calls.json",

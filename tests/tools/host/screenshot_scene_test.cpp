@@ -16,6 +16,7 @@
 #include "glyph_image_cache.h"
 #include "png_writer.h"
 #include "row_position.h"
+#include "scaled_layout.h"
 
 namespace {
 
@@ -99,6 +100,32 @@ TEST_P(ScoreboardBlocks, HoldEveryRowTheirTeamDrawsAndNothingBetweenThem) {
     const int bottom = layout::rowY(c.teamZeroRows + c.otherRows - 1, c.teamZeroRows, c.height) + 57;
     if (c.otherRows > 0) {
         EXPECT_EQ(at(picture, 1700, bottom + 20), screen) << "the lower block runs on";
+    }
+}
+
+// The scaled layout draws on other screens at another scale: the blocks follow its rows.
+TEST(ScaledScoreboardBlocks, HoldTheRowsWhereverTheScaledLayoutPutsThem) {
+    for (Vector2 screen : {Vector2{2560, 1440}, Vector2{1280, 720}, Vector2{1280, 800}}) {
+        SCOPED_TRACE(std::to_string(screen.X) + " x " + std::to_string(screen.Y));
+        const auto map = layout::scaledMapping(screen);
+        hostrun::DrawnFrame frame{screen, {}, {}, {}};
+        for (int row = 0; row < 6; ++row) {
+            auto at = layout::scaledPosition(1500, layout::rowY(row, 3, 1080), map);
+            frame.draws.push_back({at, layout::scaledDrawScale(map), -1, {255, 255, 255, 255}});
+        }
+        auto rows = hostrun::blockRows(frame);
+        EXPECT_TRUE(rows.scaled);
+        EXPECT_EQ(rows.upper, 3);
+        EXPECT_EQ(rows.lower, 3);
+        auto picture = hostrun::scoreboardPicture(frame.screen, rows);
+        const Colour background = at(picture, 10, screen.Y / 2);
+        for (int row = 0; row < 6; ++row) {
+            const auto& draw = frame.draws[static_cast<std::size_t>(row)];
+            auto colour = at(picture, draw.position.X + 2, draw.position.Y + 2);
+            EXPECT_NE(colour, background) << "row " << row;
+            EXPECT_EQ(row < 3, colour[2] > colour[0]) << "row " << row;
+        }
+        EXPECT_EQ(at(picture, screen.X - 40, screen.Y / 2), background) << "the blocks meet at the centre";
     }
 }
 
