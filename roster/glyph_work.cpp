@@ -6,6 +6,7 @@
 #include "GlyphCodeSplitter.h"
 #include "glyph_file.h"
 #include "name_limits.h"
+#include "zero_width.h"
 
 std::filesystem::path pathFromWide(const std::wstring& wide) {
     // Windows paths are natively wide. Elsewhere wchar_t holds UTF-32, which the path
@@ -32,7 +33,9 @@ std::filesystem::path chosenImagePath(const std::filesystem::path& dataFolder, c
 
 void loadPlayerGlyphs(const std::string& key, const std::string& displayName,
                       const std::filesystem::path& dataFolder, GlyphTables tables) {
-    auto codes = GlyphCodeSplitter().splitFirst(displayName, veltrona::kMaxGlyphsPerName);
+    // Zero-width characters get no cell: no image, no width bit and no code, so the three
+    // tables stay aligned; they do not count against the cap either.
+    auto codes = GlyphCodeSplitter().splitFirst(displayName, veltrona::kMaxGlyphsPerName, isZeroWidthGlyphCode);
     for (const auto& code : codes) {
         auto image = std::make_shared<ImageWrapper>(chosenImagePath(dataFolder, code), true, false);
         tables.images[key].push_back(std::move(image));

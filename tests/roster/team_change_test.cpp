@@ -159,6 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The cut falls on a character, never inside its bytes.
         LongNameCase{"multibyte_at_the_cut", repeat("x", 127) + "\xe3\x81\x82" + "\xe3\x81\x84", 128, "u\\3042"},
         LongNameCase{"multibyte_just_past_the_cut", repeat("x", 128) + "\xe3\x81\x82", 128, "120"},
+        // Dropped characters do not count against the cap.
+        LongNameCase{"zero_width_before_the_cut", repeat("\xe2\x80\x8b", 300) + repeat("x", 128) + "y", 128, "120"},
         LongNameCase{"a_mebibyte", repeat("\xe3\x81\x82", 1 << 16) + repeat("x", 1 << 20), 128, "u\\3042"}),
     [](const auto& info) { return info.param.label; });
 
@@ -196,7 +198,15 @@ INSTANTIATE_TEST_SUITE_P(
         GlyphCase{"accented", "\xc3\xa9" "1", {"D/assets/png/e9.png", "D/assets/png/49.png"}, {true, false}},
         GlyphCase{"stray_continuation", "\x80", {"D/assets/png/ffffff80.png"}, {true}},
         GlyphCase{"five_byte_run", "\xf0\x9f\x98\x80\x80", {"D/assets/png/.png"}, {true}},
-        GlyphCase{"emoji", "\xf0\x9f\x98\x80", {"D/assets/png/1f600.png"}, {true}}),
+        GlyphCase{"emoji", "\xf0\x9f\x98\x80", {"D/assets/png/1f600.png"}, {true}},
+        // Zero-width characters take no cell: a variation selector, joiners, the BOM.
+        GlyphCase{"variation_selector", "\xe2\x9d\xa4\xef\xb8\x8fK",
+                  {"D/assets/png/2764.png", "D/assets/png/75.png"}, {true, false}},
+        GlyphCase{"joined_family", "\xf0\x9f\x91\xa9\xe2\x80\x8d\xf0\x9f\x91\xa7",
+                  {"D/assets/png/1f469.png", "D/assets/png/1f467.png"}, {true, true}},
+        GlyphCase{"zero_width_only", "\xe2\x80\x8b\xe2\x80\x8c\xe2\x81\xa0\xef\xbb\xbf\xf3\xa0\x84\x80", {}, {}},
+        GlyphCase{"combining_accent_keeps_a_cell", "e\xcc\x81", {"D/assets/png/101.png", "D/assets/png/301.png"},
+                  {false, true}}),
     [](const auto& info) { return info.param.label; });
 
 // The data folder is a wide path; a Japanese user name in it must reach the file system

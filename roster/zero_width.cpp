@@ -1,0 +1,34 @@
+#include "zero_width.h"
+
+#include <charconv>
+#include <cstdint>
+
+#include "GlyphCodeSplitter.h"
+
+namespace {
+struct Range {
+    std::uint32_t first;
+    std::uint32_t last;
+};
+
+constexpr Range kZeroWidth[] = {
+    {0x200B, 0x200D},    // zero-width space, non-joiner, joiner
+    {0x2060, 0x2060},    // word joiner
+    {0xFE00, 0xFE0F},    // variation selectors
+    {0xFEFF, 0xFEFF},    // zero-width no-break space (byte order mark)
+    {0xE0100, 0xE01EF},  // variation selectors supplement
+};
+}  // namespace
+
+bool isZeroWidthGlyphCode(std::string_view code) {
+    constexpr std::string_view prefix = kWideGlyphPrefix;
+    if (!code.starts_with(prefix)) return false;
+    auto digits = code.substr(prefix.size());
+    std::uint32_t value = 0;
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+    if (error != std::errc() || end != digits.data() + digits.size()) return false;
+    for (auto range : kZeroWidth) {
+        if (value >= range.first && value <= range.last) return true;
+    }
+    return false;
+}
