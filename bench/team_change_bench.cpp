@@ -4,25 +4,39 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <unordered_set>
 
 #include "allocation_counter.h"
+#include "lobby_scenario.h"
 #include "Veltrona.h"
 #include "world.h"
 
 namespace {
 
-constexpr int kLobbySize = 64;
-
+// The soak's lobby: 64 players with 32-character Japanese and ASCII names, 2,048 glyphs
+// drawn from 587 distinct files.
 void fillLobby(sim::World& world) {
     world.dataFolder = "data";
-    for (int i = 0; i < kLobbySize; ++i) {
-        // Eight kana and eight ASCII characters: sixteen glyphs a name.
-        std::string name = "\xe3\x81\x9f\xe3\x81\xaa\xe3\x81\x8b\xe3\x82\x84\xe3\x81\xbe\xe3\x81\xa0\xe3\x81\x95"
-                           "\xe3\x82\x93" "Player" + std::to_string(10 + i);
-        world.players.push_back(sim::Player{"p-" + std::to_string(i), name, static_cast<std::uint8_t>(i % 2), i, false});
+    const auto lobby = soak::lobbyScenario(0);
+    for (const auto& player : lobby["players"]) {
+        world.players.push_back(sim::Player{player["id"], player["name"], player["team"], player["score"], false});
     }
+}
+
+std::size_t imageLoads(const sim::World& world) {
+    return static_cast<std::size_t>(std::count_if(world.calls.begin(), world.calls.end(),
+                                                  [](const sim::Call& c) { return c.op == sim::Op::ImageWrapper; }));
+}
+
+std::size_t distinctFiles(const sim::World& world) {
+    std::unordered_set<std::string> files;
+    for (const auto& call : world.calls) {
+        if (call.op == sim::Op::ImageWrapper) files.insert(call.text);
+    }
+    return files.size();
 }
 
 std::unique_ptr<Veltrona> wiredPlugin(sim::World& world) {
@@ -32,9 +46,12 @@ std::unique_ptr<Veltrona> wiredPlugin(sim::World& world) {
     return plugin;
 }
 
+// Counters: the images the event loaded and the distinct files among them.
 void BM_TeamChangeFirstEvent(benchmark::State& state) {
     sim::World world;
     fillLobby(world);
+    std::size_t loads = 0;
+    std::size_t files = 0;
     for (auto _ : state) {
         state.PauseTiming();
         auto plugin = wiredPlugin(world);
@@ -43,9 +60,13 @@ void BM_TeamChangeFirstEvent(benchmark::State& state) {
         state.ResumeTiming();
         plugin->onTeamChanged("");
         state.PauseTiming();
+        loads = imageLoads(world);
+        files = distinctFiles(world);
         plugin.reset();
         state.ResumeTiming();
     }
+    state.counters["image_loads"] = static_cast<double>(loads);
+    state.counters["distinct_files"] = static_cast<double>(files);
 }
 
 void BM_TeamChangeCachedKeys(benchmark::State& state) {

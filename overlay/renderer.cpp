@@ -1,11 +1,15 @@
 #include "Veltrona.h"
 #include "layout.h"
+#include "player_walk.h"
 #include "row_position.h"
 #include "scaled_layout.h"
 
 // Runs every frame while the scoreboard is open: no allocation once every row's table
 // entries exist, and no I/O.
 void Veltrona::drawGlyphRows(CanvasWrapper canvas) {
+    // The scoreboard may never report closing when the match ends under it: without a game
+    // there is nothing to draw over.
+    if (!currentGame(*gameWrapper)) return;
     screenSize = gameWrapper->GetScreenSize();
     const bool scaled = layoutChoice == layout::Choice::scaled;
     // The scaled layout lays the rows out on the reference screen, then maps each glyph.

@@ -8,6 +8,7 @@
 #include "TessarinPlugin.h"
 #include "Vector2.h"
 #include "glyph_tables.h"
+#include "glyph_work.h"
 #include "layout.h"
 
 // The plugin object. Every handler the host calls is a member, and all state lives here;
@@ -35,11 +36,15 @@ public:
     // Per frame while the scoreboard is open.
     void drawGlyphRows(CanvasWrapper canvas);
 
+    GlyphTables glyphTables() { return {glyphImages, glyphWidths, glyphCodes, glyphNames, loadedImages}; }
+
     Vector2 screenSize{0, 0};
     std::vector<RosterEntry> roster;
     GlyphImageTable glyphImages;
     GlyphWidthTable glyphWidths;
     GlyphCodeTable glyphCodes;
+    GlyphNameTable glyphNames;
+    LoadedImages loadedImages;
     bool scoreboardClosed = true;
     std::int32_t teamZeroRowCount = 0;
     layout::Choice layoutChoice = layout::Choice::fixed;

@@ -30,7 +30,10 @@ void Veltrona::runCommand(const std::vector<std::string>& words) {
 // Outside an online match there is nothing to draw over; the player runs the command
 // again once in one.
 void Veltrona::hookGameEvents() {
-    if (!gameWrapper->IsInOnlineGame()) return;
+    if (!gameWrapper->IsInOnlineGame()) {
+        cvarManager->log(veltrona::kLogNotOnline);
+        return;
+    }
     Veltrona* self = this;
     gameWrapper->HookEvent(veltrona::kEventOpenScoreboard,
                            [self](std::string name) { self->onOpenScoreboard(std::move(name)); });
@@ -40,6 +43,10 @@ void Veltrona::hookGameEvents() {
                            [self](std::string name) { self->onTeamChanged(std::move(name)); });
     gameWrapper->HookEvent(veltrona::kEventMatchEnded,
                            [self](std::string) { self->cvarManager->log(veltrona::kLogMatchEnd); });
+    cvarManager->log(veltrona::kLogSwitchedOn);
+    // Switched on mid-match, nobody may change team for a long while (never, in a 1v1):
+    // take the players as they are now, as a team change would.
+    onTeamChanged({});
 }
 
 void Veltrona::onUnload() {

@@ -26,6 +26,8 @@ inline constexpr char kOptionScaled[] = "scaled";
 inline constexpr char kOptionFixed[] = "fixed";
 
 inline constexpr char kLogMatchEnd[] = "End";
+inline constexpr char kLogSwitchedOn[] = "Veltrona: on";
+inline constexpr char kLogNotOnline[] = "Veltrona: not in an online match; type Veltrona again in one";
 inline constexpr char kLogNullPlayer[] = "pl is null";
 inline constexpr char kLogErasePrefix[] = "erase->";
 // Around the word as typed: Veltrona: unknown option "WORD"; use "Veltrona scaled" or "Veltrona fixed"

@@ -32,7 +32,13 @@ std::filesystem::path glyphFolder(const std::filesystem::path& dataFolder) {
 }
 
 std::filesystem::path glyphImagePath(const std::filesystem::path& dataFolder, const std::string& code) {
-    return glyphFolder(dataFolder) / (glyphFileStem(code) + kImageExtension);
+    return glyphFolder(dataFolder) / glyphFileName(code);
+}
+
+std::string glyphFileName(const std::string& code) {
+    auto name = glyphFileStem(code);
+    name += kImageExtension;
+    return name;
 }
 
 bool sharesNarrowStem(const std::string& code) {
@@ -46,5 +52,11 @@ std::string ownGlyphFileStem(const std::string& code) {
 }
 
 std::filesystem::path ownGlyphImagePath(const std::filesystem::path& dataFolder, const std::string& code) {
-    return glyphFolder(dataFolder) / (ownGlyphFileStem(code) + kImageExtension);
+    return glyphFolder(dataFolder) / ownGlyphFileName(code);
+}
+
+std::string ownGlyphFileName(const std::string& code) {
+    auto name = ownGlyphFileStem(code);
+    name += kImageExtension;
+    return name;
 }

@@ -15,6 +15,9 @@ std::filesystem::path glyphFolder(const std::filesystem::path& dataFolder);
 
 std::filesystem::path glyphImagePath(const std::filesystem::path& dataFolder, const std::string& code);
 
+// STEM.png, the file's name within the glyph folder.
+std::string glyphFileName(const std::string& code);
+
 // A wide code whose stem also reads as a narrow code's stem (a decimal 0 to 127 without
 // leading zeros): U+0105 and the letter i both give "105". Such a character has a file of
 // its own, "u" + stem + ".png", which is preferred when a glyph set has it; older sets do
@@ -25,3 +28,5 @@ bool sharesNarrowStem(const std::string& code);
 std::string ownGlyphFileStem(const std::string& code);
 
 std::filesystem::path ownGlyphImagePath(const std::filesystem::path& dataFolder, const std::string& code);
+
+std::string ownGlyphFileName(const std::string& code);

@@ -1,5 +1,6 @@
 #include "glyph_work.h"
 
+#include <algorithm>
 #include <memory>
 #include <system_error>
 
@@ -21,13 +22,22 @@ std::filesystem::path pathFromWide(const std::wstring& wide) {
 namespace {
 // A character whose stem an ASCII character shares (U+0105 and i: "105") has a file of its
 // own in newer glyph sets; older sets have only the shared one, which then stands in.
-std::filesystem::path chosenImagePath(const std::filesystem::path& dataFolder, const std::string& code) {
+std::filesystem::path chosenImagePath(const std::filesystem::path& folder, const std::string& code) {
     if (sharesNarrowStem(code)) {
-        auto own = ownGlyphImagePath(dataFolder, code);
+        auto own = folder / ownGlyphFileName(code);
         std::error_code error;
         if (std::filesystem::is_regular_file(own, error)) return own;
     }
-    return glyphImagePath(dataFolder, code);
+    return folder / glyphFileName(code);
+}
+// Each load decodes a PNG and uploads a texture in a real host, on the game thread: a file
+// already held by some entry is shared, not loaded again.
+std::shared_ptr<ImageWrapper> sharedImage(const std::filesystem::path& path, LoadedImages& loaded) {
+    auto& slot = loaded[path.native()];
+    if (auto image = slot.lock()) return image;
+    auto image = std::make_shared<ImageWrapper>(path, true, false);
+    slot = image;
+    return image;
 }
 }  // namespace
 
@@ -36,12 +46,21 @@ void loadPlayerGlyphs(const std::string& key, const std::string& displayName,
     // Zero-width characters get no cell: no image, no width bit and no code, so the three
     // tables stay aligned; they do not count against the cap either.
     auto codes = GlyphCodeSplitter().splitFirst(displayName, veltrona::kMaxGlyphsPerName, isZeroWidthGlyphCode);
+    // Joined once per player, not once per glyph.
+    const auto folder = glyphFolder(dataFolder);
     for (const auto& code : codes) {
-        auto image = std::make_shared<ImageWrapper>(chosenImagePath(dataFolder, code), true, false);
-        tables.images[key].push_back(std::move(image));
+        tables.images[key].push_back(sharedImage(chosenImagePath(folder, code), tables.loaded));
         tables.widths[key].push_back(isWideGlyphCode(code));
     }
     tables.codes[key] = std::move(codes);
+    tables.names[key] = keptName(displayName);
+}
+
+void dropPlayerGlyphs(const std::string& key, GlyphTables tables) {
+    tables.images.erase(key);
+    tables.widths.erase(key);
+    tables.codes.erase(key);
+    tables.names.erase(key);
 }
 
 void evictAbsentKeys(const std::unordered_set<std::string>& presentKeys, GlyphTables tables) {
@@ -49,4 +68,13 @@ void evictAbsentKeys(const std::unordered_set<std::string>& presentKeys, GlyphTa
     std::erase_if(tables.images, absent);
     std::erase_if(tables.widths, absent);
     std::erase_if(tables.codes, absent);
+    std::erase_if(tables.names, absent);
+}
+
+void forgetReleasedImages(GlyphTables tables) {
+    std::erase_if(tables.loaded, [](const auto& entry) { return entry.second.expired(); });
+}
+
+std::string keptName(const std::string& displayName) {
+    return displayName.substr(0, std::min(displayName.size(), veltrona::kKeptNameBytes));
 }

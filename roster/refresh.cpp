@@ -2,6 +2,7 @@
 #include <unordered_map>
 
 #include "Veltrona.h"
+#include "glyph_work.h"
 #include "names.h"
 #include "player_key.h"
 #include "player_walk.h"
@@ -30,14 +31,13 @@ void Veltrona::pruneRoster() {
                                   [&](const RosterEntry& e) { return e.playerKey == key; });
         if (entry == roster.end()) continue;
         roster.erase(entry);
-        // All three tables go, so that a player who comes back gets images and width bits
+        // All the tables go, so that a player who comes back gets images and width bits
         // afresh, aligned with each other.
-        glyphImages.erase(key);
-        glyphWidths.erase(key);
-        glyphCodes.erase(key);
+        dropPlayerGlyphs(key, glyphTables());
         cvarManager->log(veltrona::kLogErasePrefix + key);
         removed = true;
     }
+    if (removed) forgetReleasedImages(glyphTables());
     // The renderer splits the rows between the two blocks by this count alone.
     if (removed) {
         teamZeroRowCount = static_cast<std::int32_t>(

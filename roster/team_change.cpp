@@ -2,7 +2,6 @@
 
 #include "Veltrona.h"
 #include "glyph_work.h"
-#include "name_limits.h"
 #include "player_key.h"
 #include "player_walk.h"
 
@@ -23,23 +22,24 @@ void Veltrona::onTeamChanged(std::string) {
         [&](PriWrapper& player) {
             auto displayName = player.GetOldName().ToString();
             auto key = getPlayerKey(player);
-            presentKeys.insert(key);
+            bool firstOfKey = presentKeys.insert(key).second;
             auto team = player.GetTeamNum();
             if (team == kSpectatorTeam) return;
 
             bool onTeamZero = team == 0;
             if (onTeamZero) ++teamZeroRowCount;
-            auto& entry = roster.emplace_back(RosterEntry{key, player.GetMatchScore(), onTeamZero, {}});
-            if (!glyphCodes.contains(key)) {
-                loadPlayerGlyphs(key, displayName, pathFromWide(gameWrapper->GetDataFolderW()),
-                                 {glyphImages, glyphWidths, glyphCodes});
-            }
-            // A copy, not a shrunk original, so that a huge name's storage goes now.
-            entry.displayName = displayName.size() > veltrona::kKeptNameBytes
-                                    ? displayName.substr(0, veltrona::kKeptNameBytes)
-                                    : std::move(displayName);
+            auto& entry = roster.emplace_back(RosterEntry{key, player.GetMatchScore(), onTeamZero, keptName(displayName)});
+            // A renamed player is drawn by the new name. Players sharing a key (bots of one
+            // name, a repeated id) share the glyphs of the first of them in the list.
+            bool renamed = firstOfKey && glyphCodes.contains(key) && glyphNames[key] != entry.displayName;
+            if (renamed) dropPlayerGlyphs(key, glyphTables());
+            if (glyphCodes.contains(key)) return;
+            loadPlayerGlyphs(key, displayName, pathFromWide(gameWrapper->GetDataFolderW()), glyphTables());
         },
         [] {});
-    evictAbsentKeys(presentKeys, {glyphImages, glyphWidths, glyphCodes});
+    evictAbsentKeys(presentKeys, glyphTables());
+    forgetReleasedImages(glyphTables());
     pruneRoster();
+    // Rows go over their own team's block even when the scoreboard is already open.
+    orderRoster();
 }

@@ -197,4 +197,16 @@ TEST_F(RendererBase, ScaledLayoutClampsAtTheReferenceWidth) {
     EXPECT_EQ(positions[11], (Position{0, 374}));
 }
 
+// The match may end under an open scoreboard without a closing: no game, no drawing, and the
+// drawing comes back by itself with a game.
+TEST_F(RendererBase, DrawsNothingWithoutAGame) {
+    addRow("a", "N");
+    world.game = false;
+    drawFrame();
+    EXPECT_TRUE(world.calls.empty());
+    world.game = true;
+    drawFrame();
+    EXPECT_EQ(glyphPositions(), (std::vector<Position>{{1500, 562}}));
+}
+
 }  // namespace

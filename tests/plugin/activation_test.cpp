@@ -5,6 +5,14 @@ namespace {
 
 using sim::Op;
 
+std::vector<Op> opsOf(const std::vector<sim::Call>& calls) {
+    std::vector<Op> out;
+    for (const auto& call : calls) out.push_back(call.op);
+    return out;
+}
+
+const sim::ImageTable& imagesOf(const sim::World& world) { return world.images; }
+
 class Activation : public PluginFixture {
 protected:
     std::vector<std::string> hooked() const { return texts(Op::HookEvent); }
@@ -79,20 +87,25 @@ TEST_P(LayoutWord, ChoosesTheLayoutAndStillHooksAsBefore) {
 }
 
 const std::string kUnknownWide = R"(Veltrona: unknown option "wide"; use "Veltrona scaled" or "Veltrona fixed")";
+const std::string kOn = "Veltrona: on";
+const std::string kNotOnline = "Veltrona: not in an online match; type Veltrona again in one";
 
 INSTANTIATE_TEST_SUITE_P(
     Words, LayoutWord,
     testing::Values(
-        LayoutWordCase{"scaled", {"Veltrona scaled"}, true, layout::Choice::scaled, {}},
-        LayoutWordCase{"back_to_fixed", {"Veltrona scaled", "Veltrona fixed"}, true, layout::Choice::fixed, {}},
-        LayoutWordCase{"alone_keeps_the_choice", {"Veltrona scaled", "Veltrona"}, true, layout::Choice::scaled, {}},
-        LayoutWordCase{"taken_offline_too", {"Veltrona scaled"}, false, layout::Choice::scaled, {}},
-        LayoutWordCase{"extra_words_ignored", {"Veltrona scaled please now"}, true, layout::Choice::scaled, {}},
+        LayoutWordCase{"scaled", {"Veltrona scaled"}, true, layout::Choice::scaled, {kOn}},
+        LayoutWordCase{"back_to_fixed", {"Veltrona scaled", "Veltrona fixed"}, true, layout::Choice::fixed,
+                       {kOn, kOn}},
+        LayoutWordCase{"alone_keeps_the_choice", {"Veltrona scaled", "Veltrona"}, true, layout::Choice::scaled,
+                       {kOn, kOn}},
+        LayoutWordCase{"taken_offline_too", {"Veltrona scaled"}, false, layout::Choice::scaled, {kNotOnline}},
+        LayoutWordCase{"extra_words_ignored", {"Veltrona scaled please now"}, true, layout::Choice::scaled, {kOn}},
         LayoutWordCase{"unknown_word_keeps_the_choice", {"Veltrona scaled", "Veltrona wide"}, true,
-                       layout::Choice::scaled, {kUnknownWide}},
-        LayoutWordCase{"unknown_word_offline", {"Veltrona wide"}, false, layout::Choice::fixed, {kUnknownWide}},
+                       layout::Choice::scaled, {kOn, kUnknownWide, kOn}},
+        LayoutWordCase{"unknown_word_offline", {"Veltrona wide"}, false, layout::Choice::fixed,
+                       {kUnknownWide, kNotOnline}},
         LayoutWordCase{"words_are_case_sensitive", {"Veltrona Scaled"}, true, layout::Choice::fixed,
-                       {R"(Veltrona: unknown option "Scaled"; use "Veltrona scaled" or "Veltrona fixed")"}}),
+                       {R"(Veltrona: unknown option "Scaled"; use "Veltrona scaled" or "Veltrona fixed")", kOn}}),
     [](const auto& info) { return info.param.label; });
 
 TEST_F(Activation, MatchEndLogsEndAndKeepsTheRoster) {
@@ -121,6 +134,30 @@ TEST_F(Activation, UnloadUnhooksAllFourAndTakesBackTheDrawable) {
         EXPECT_TRUE(world.hooks.empty());
         EXPECT_TRUE(world.drawables.empty());
     }
+}
+
+// --- Switched on mid-match --------------------------------------------------------------
+
+// Hooking in an online game takes the players as they are, right after "Veltrona: on", so an
+// opening draws them without waiting for a team change.
+TEST_F(Activation, SwitchedOnMidMatchBuildsTheRosterAtOnce) {
+    world.players = {human("b", "B", 1), human("a", "A", 0)};
+    plugin.onLoad();
+    EXPECT_EQ(rosterKeys(), (std::vector<std::string>{"a", "b"}));  // ordered, team zero first
+    EXPECT_EQ(plugin.teamZeroRowCount, 1);
+    auto calls = opsOf(world.calls);
+    std::vector<Op> afterHooks(calls.begin() + 6, calls.end());
+    EXPECT_EQ(afterHooks, (std::vector<Op>{Op::log, Op::ImageWrapper, Op::ImageWrapper}));
+    EXPECT_EQ(logLines(), (std::vector<std::string>{kOn}));
+}
+
+TEST_F(Activation, OfflineCommandSaysSoAndBuildsNothing) {
+    world.online = false;
+    world.players = {human("a", "A", 0)};
+    plugin.onLoad();
+    EXPECT_EQ(logLines(), (std::vector<std::string>{kNotOnline}));
+    EXPECT_TRUE(rosterKeys().empty());
+    EXPECT_TRUE(imagesOf(world).empty());
 }
 
 }  // namespace

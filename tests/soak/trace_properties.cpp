@@ -31,7 +31,8 @@ bool isHostCall(const std::string& name) {
 bool isKnownLog(const json& text) {
     if (!text.is_string()) return false;
     const auto& line = text.get_ref<const std::string&>();
-    return line == "End" || line == "pl is null" || line.starts_with("erase->") ||
+    return line == "End" || line == "pl is null" || line.starts_with("erase->") || line == "Veltrona: on" ||
+           line == "Veltrona: not in an online match; type Veltrona again in one" ||
            line.starts_with("Veltrona: unknown option \"");
 }
 
@@ -158,7 +159,8 @@ private:
         if (!inFrame_) return std::nullopt;
         inFrame_ = false;
         if (frameColours_ > 0) ++counts.drawnFrames;
-        if (frameColours_ != frameDrawables_) {
+        // Without a game the plugin's drawables all draw nothing; with one, each draws.
+        if (frameColours_ != frameDrawables_ && frameColours_ != 0) {
             return "a frame in which " + std::to_string(frameColours_) + " of the plugin's " +
                    std::to_string(frameDrawables_) + " registered drawables drew";
         }

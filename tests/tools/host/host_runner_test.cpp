@@ -144,6 +144,26 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenCase{.label = "veltrona_scaled_layout",
                    .scenario = kScenarios + "veltrona_scaled_layout.json",
                    .golden = kScenarios + "veltrona_scaled_layout.trace.jsonl"},
+        // Switched on by the command in a running match: the roster is built at once.
+        GoldenCase{.label = "veltrona_switched_on_mid_match",
+                   .scenario = kScenarios + "veltrona_switched_on_mid_match.json",
+                   .golden = kScenarios + "veltrona_switched_on_mid_match.trace.jsonl"},
+        // A player joins team zero while the scoreboard is open: the rows are ordered at once.
+        GoldenCase{.label = "veltrona_team_change_while_open",
+                   .scenario = kScenarios + "veltrona_team_change_while_open.json",
+                   .golden = kScenarios + "veltrona_team_change_while_open.trace.jsonl"},
+        // A player renamed under the same id is drawn by the new name.
+        GoldenCase{.label = "veltrona_renamed_player",
+                   .scenario = kScenarios + "veltrona_renamed_player.json",
+                   .golden = kScenarios + "veltrona_renamed_player.trace.jsonl"},
+        // The match ends under an open scoreboard: no drawing without a game.
+        GoldenCase{.label = "veltrona_no_game_under_open_scoreboard",
+                   .scenario = kScenarios + "veltrona_no_game_under_open_scoreboard.json",
+                   .golden = kScenarios + "veltrona_no_game_under_open_scoreboard.trace.jsonl"},
+        // Each file loads once while held; a player who leaves and comes back loads again.
+        GoldenCase{.label = "veltrona_shared_images",
+                   .scenario = kScenarios + "veltrona_shared_images.json",
+                   .golden = kScenarios + "veltrona_shared_images.trace.jsonl"},
         // The probe: every kind of trace line, and what the host does around them.
         GoldenCase{.label = "probe_calls",
                    .scenario = kScenarios + "probe_calls.json",
