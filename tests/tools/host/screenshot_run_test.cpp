@@ -25,7 +25,7 @@ using Colour = std::array<std::uint8_t, 4>;
 
 constexpr Colour kWhite = {255, 255, 255, 255};
 constexpr Colour kRed = {255, 48, 48, 255};
-constexpr int kLargest = 20000;
+constexpr pngfile::PngLimits kLargest = {.maxSide = 20000, .maxBytes = std::uintmax_t{1} << 30};
 
 const std::string kTeamChanged = "Function TAGame.PRI_TA.OnTeamChanged";
 const std::string kOpen = "Function TAGame.GFxData_GameEvent_TA.OnOpenScoreboard";
