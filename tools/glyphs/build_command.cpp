@@ -7,8 +7,35 @@
 #include "font_stack.h"
 #include "glyph_files.h"
 #include "glyph_workers.h"
+#include "output_file.h"
+#include "png_error.h"
 #include "progress_bar.h"
 #include "tool_error.h"
+
+namespace {
+
+// Looked at before anything is drawn, so that a refused build changes nothing.
+void refuseUnreplaceableOutputs(const std::vector<GlyphJob>& jobs, const std::filesystem::path& folder) {
+    std::string first;
+    std::size_t count = 0;
+    for (const auto& job : jobs) {
+        auto path = folder / (job.stem + ".png");
+        auto kind = pngfile::unreplaceableKind(path);
+        if (!kind) continue;
+        if (count++ == 0) first = pngfile::refusalMessage(path, *kind);
+    }
+    if (count == 0) return;
+    if (count == 2) first += " (1 more glyph file is not a regular file either)";
+    if (count > 2) {
+        first += " (";
+        first += std::to_string(count - 1);
+        first += " more glyph files are not regular files either)";
+    }
+    first += "; nothing was written";
+    throw pngfile::OutputRefused(first);
+}
+
+}  // namespace
 
 BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut) {
     const auto start = std::chrono::steady_clock::now();
@@ -32,6 +59,8 @@ BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut
     std::error_code error;
     std::filesystem::create_directories(result.folder, error);
     if (error) throw ToolError("cannot create '" + result.folder.string() + "': " + error.message());
+
+    refuseUnreplaceableOutputs(plan.jobs, result.folder);
 
     ProgressBar progress(progressOut, plan.jobs.size(), options.progressBar);
     renderGlyphs(plan.jobs, sources, result.folder, options.threads, progress);

@@ -74,7 +74,10 @@ int run(const Options& options, Given given) {
         hostrun::openPluginModule(check, module);
     }
     auto screenshot = hostrun::pathFromUtf8(options.screenshot);
-    if (given.screenshot) hostrun::checkScreenshotRequest(scenario, options.scenario, screenshot);
+    if (given.screenshot) {
+        hostrun::checkScreenshotRequest(scenario, options.scenario);
+        hostrun::checkScreenshotFile(screenshot);
+    }
 
     std::optional<std::filesystem::path> dataOption;
     if (given.data) dataOption = hostrun::pathFromUtf8(options.data);
@@ -114,6 +117,8 @@ int run(const Options& options, Given given) {
 
     try {
         reportMissingImages(hostrun::writeScreenshot(*runner.lastFrame(), runner.images(), screenshot));
+    } catch (const hostrun::BadInput&) {
+        throw;
     } catch (const std::exception& e) {
         std::cerr << kProgram << ": " << e.what() << '\n';
         return kFailed;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "build_command.h"
+#include "cli.h"
 #include "glyph_files.h"
 #include "png_reading.h"
 #include "scratch_folder.h"
@@ -167,6 +168,30 @@ TEST_F(GlyphBuild, NamesFileGivesExactlyTheFilesOfItsCharacters) {
     build({{}, {}, names});
     EXPECT_EQ(writtenFiles(), (std::vector<std::string>{"3042.png", "65.png", "98.png"}));
 }
+
+#if !defined(_WIN32)
+// Where an image goes, something other than a regular file: the build is refused before it
+// draws anything, and every file and link stays as it was.
+TEST_F(GlyphBuild, OutputThatIsNotARegularFileRefusesTheWholeBuild) {
+    std::filesystem::create_directories(glyphFolder(data.path()));
+    std::ofstream(file("66"), std::ios::binary) << "an older B";
+    std::filesystem::create_symlink("elsewhere.png", file("65"));
+    std::filesystem::create_directory(file("67"));
+
+    std::vector<const char*> argv{"veltrona-glyphs", "build", "-d", data.path().c_str(), "-c", "U+41-U+43"};
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runCli(static_cast<int>(argv.size()), argv.data(), out, err, false), 2);
+    EXPECT_EQ(err.str(),
+              "veltrona-glyphs build: " + file("65").string() +
+                  ": is a symbolic link, not a regular file; it is left as it is (1 more glyph file "
+                  "is not a regular file either); nothing was written\n");
+    EXPECT_EQ(contents(file("66")), "an older B");
+    EXPECT_TRUE(std::filesystem::is_symlink(file("65")));
+    EXPECT_TRUE(std::filesystem::is_directory(file("67")));
+    EXPECT_EQ(writtenFiles(), (std::vector<std::string>{"65.png", "66.png", "67.png"}));
+}
+#endif
 
 TEST_F(GlyphBuild, MissingFontIsAnErrorNamingItsPath) {
     BuildOptions options;
