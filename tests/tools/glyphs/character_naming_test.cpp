@@ -75,6 +75,41 @@ TEST(GlyphFiles, StemDropsTheWidePrefixOnly) {
     EXPECT_EQ(glyphImagePath("D", "u\\3042"), std::filesystem::path("D") / "assets" / "png" / "3042.png");
 }
 
+// ---- Codes back to characters, as check names them.
+
+struct DescriptionCase {
+    const char* code;
+    const char* description;
+
+    friend void PrintTo(const DescriptionCase& c, std::ostream* os) { *os << c.code; }
+};
+
+class GlyphCodeDescriptions : public testing::TestWithParam<DescriptionCase> {};
+
+TEST_P(GlyphCodeDescriptions, NameTheCharacterOrTheBytes) {
+    EXPECT_EQ(describeGlyphCode(GetParam().code), GetParam().description);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, GlyphCodeDescriptions,
+    testing::Values(DescriptionCase{"65", "A U+0041"}, DescriptionCase{"32", "  U+0020"},
+                    DescriptionCase{"9", "U+0009"}, DescriptionCase{"127", "U+007F"},
+                    DescriptionCase{"u\\85", "U+0085"}, DescriptionCase{"u\\105", "\xC4\x85 U+0105"},
+                    DescriptionCase{"u\\1f525", "\xF0\x9F\x94\xA5 U+1F525"},
+                    // What the splitter makes of bytes that are not UTF-8: a lone byte, an
+                    // overlong form, a surrogate, five bytes in a row.
+                    DescriptionCase{"u\\ffffff80", "bytes that are not UTF-8 (u\\ffffff80)"},
+                    DescriptionCase{"u\\64", "bytes that are not UTF-8 (u\\64)"},
+                    DescriptionCase{"u\\d800", "bytes that are not UTF-8 (u\\d800)"},
+                    DescriptionCase{"u\\", "bytes that are not UTF-8 (u\\)"}));
+
+TEST(GlyphCodeDescriptions, AsciiCharactersThatStandInAreNamedByTheirLook) {
+    EXPECT_EQ(describeAsciiCharacter("105"), "i");
+    EXPECT_EQ(describeAsciiCharacter("126"), "~");
+    EXPECT_EQ(describeAsciiCharacter("127"), "U+007F");
+    EXPECT_EQ(describeAsciiCharacter("5"), "U+0005");
+}
+
 // ---- Shared file names: decimal ASCII stems against hexadecimal wide stems.
 
 struct ClashCase {
