@@ -67,7 +67,6 @@ BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut
 
     result.written = plan.jobs.size();
     result.missing = std::move(plan.missing);
-    result.clashes = std::move(plan.clashes);
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return result;
 }
@@ -83,16 +82,5 @@ void printBuildSummary(const BuildResult& result, std::ostream& out) {
     if (!result.missing.empty()) {
         out << "Missing from the font" << (result.fontNames.size() > 1 ? "s" : "") << ", so not written ("
             << result.missing.size() << "): " << formatCodePointRuns(result.missing) << "\n";
-    }
-    if (!result.clashes.empty()) {
-        out << "Sharing a file name with another character, so not written (" << result.clashes.size()
-            << "):\n"
-            << "  ASCII images are named by decimal value, all others by hexadecimal code point, so these\n"
-            << "  characters name the same file as another character, which keeps it.\n";
-        for (const auto& clash : result.clashes) {
-            out << "  " << formatCodePoint(clash.character) << " " << encodeUtf8(clash.character) << "  "
-                << clash.stem << ".png belongs to " << encodeUtf8(clash.owner) << " ("
-                << formatCodePoint(clash.owner) << ")\n";
-        }
     }
 }
