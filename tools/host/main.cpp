@@ -96,7 +96,8 @@ int run(const Options& options, Given given) {
     std::error_code error;
     if (scenario.loads() && !std::filesystem::is_directory(data, error)) {
         std::cerr << kProgram << ": warning: the data folder " << hostrun::displayText(data)
-                  << " does not exist; every glyph image will be missing\n";
+                  << (std::filesystem::exists(data, error) ? " is a file, not a folder" : " does not exist")
+                  << "; every glyph image will be missing\n";
     }
 
     hostrun::Runner runner(module, data, *out, given.screenshot);
