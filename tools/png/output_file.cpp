@@ -59,7 +59,7 @@ std::optional<std::string> unreplaceableKind(const fs::path& path) {
         case fs::file_type::socket:
             return "a socket";
         default:
-            return "not a regular file";
+            return "an unknown kind of file";
     }
 }
 
