@@ -7,8 +7,35 @@
 #include "font_stack.h"
 #include "glyph_files.h"
 #include "glyph_workers.h"
+#include "output_file.h"
+#include "png_error.h"
 #include "progress_bar.h"
 #include "tool_error.h"
+
+namespace {
+
+// Looked at before anything is drawn, so that a refused build changes nothing.
+void refuseUnreplaceableOutputs(const std::vector<GlyphJob>& jobs, const std::filesystem::path& folder) {
+    std::string first;
+    std::size_t count = 0;
+    for (const auto& job : jobs) {
+        auto path = folder / (job.stem + ".png");
+        auto kind = pngfile::unreplaceableKind(path);
+        if (!kind) continue;
+        if (count++ == 0) first = pngfile::refusalMessage(path, *kind);
+    }
+    if (count == 0) return;
+    if (count == 2) first += " (1 more glyph file is not a regular file either)";
+    if (count > 2) {
+        first += " (";
+        first += std::to_string(count - 1);
+        first += " more glyph files are not regular files either)";
+    }
+    first += "; nothing was written";
+    throw pngfile::OutputRefused(first);
+}
+
+}  // namespace
 
 BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut) {
     const auto start = std::chrono::steady_clock::now();
@@ -33,12 +60,13 @@ BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut
     std::filesystem::create_directories(result.folder, error);
     if (error) throw ToolError("cannot create '" + result.folder.string() + "': " + error.message());
 
+    refuseUnreplaceableOutputs(plan.jobs, result.folder);
+
     ProgressBar progress(progressOut, plan.jobs.size(), options.progressBar);
     renderGlyphs(plan.jobs, sources, result.folder, options.threads, progress);
 
     result.written = plan.jobs.size();
     result.missing = std::move(plan.missing);
-    result.clashes = std::move(plan.clashes);
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return result;
 }
@@ -54,16 +82,5 @@ void printBuildSummary(const BuildResult& result, std::ostream& out) {
     if (!result.missing.empty()) {
         out << "Missing from the font" << (result.fontNames.size() > 1 ? "s" : "") << ", so not written ("
             << result.missing.size() << "): " << formatCodePointRuns(result.missing) << "\n";
-    }
-    if (!result.clashes.empty()) {
-        out << "Sharing a file name with another character, so not written (" << result.clashes.size()
-            << "):\n"
-            << "  ASCII images are named by decimal value, all others by hexadecimal code point, so these\n"
-            << "  characters name the same file as another character, which keeps it.\n";
-        for (const auto& clash : result.clashes) {
-            out << "  " << formatCodePoint(clash.character) << " " << encodeUtf8(clash.character) << "  "
-                << clash.stem << ".png belongs to " << encodeUtf8(clash.owner) << " ("
-                << formatCodePoint(clash.owner) << ")\n";
-        }
     }
 }

@@ -27,12 +27,13 @@ struct BuildResult {
     std::size_t written = 0;
     std::vector<std::size_t> writtenPerFont;
     std::vector<CodePoint> missing;
-    std::vector<StemClash> clashes;
     double seconds = 0;
 };
 
-// Writes DATA/assets/png/STEM.png for every character asked for that a font has and that
-// owns its file name. The progress bar goes to `progressOut`. Throws ToolError.
+// Writes DATA/assets/png/STEM.png for every character asked for that a font has. The
+// progress bar goes to `progressOut`. Throws ToolError, PngError when an image cannot be
+// written, and OutputRefused, before anything is drawn, when something other than a
+// regular file stands where an image goes.
 BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut);
 
 void printBuildSummary(const BuildResult& result, std::ostream& out);

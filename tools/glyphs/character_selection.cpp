@@ -34,7 +34,7 @@ std::vector<CodePoint> selectCharacters(const CharacterRequest& request, const F
     for (const auto& set : sets) addSet(characters, set, font);
     for (const auto& range : request.ranges) addRange(characters, range);
     if (request.namesFile) {
-        auto named = charactersOfNames(readNamesFile(*request.namesFile), *request.namesFile);
+        auto named = charactersOfNames(readNamesFile(*request.namesFile));
         characters.insert(characters.end(), named.begin(), named.end());
     }
     std::erase_if(characters, isSurrogate);

@@ -1,16 +1,21 @@
 #include "check_command.h"
 
+#include <algorithm>
 #include <iomanip>
+#include <map>
 #include <set>
 #include <system_error>
 
 #include "GlyphCodeSplitter.h"
 #include "glyph_files.h"
+#include "name_limits.h"
 #include "names_file.h"
+#include "zero_width.h"
 
 namespace {
 
-constexpr int kCodeColumn = 9;
+constexpr std::size_t kCodeColumn = 9;
+constexpr std::size_t kColumnGap = 2;
 
 std::vector<std::string> allNames(const CheckOptions& options) {
     auto names = options.names;
@@ -20,6 +25,70 @@ std::vector<std::string> allNames(const CheckOptions& options) {
     return names;
 }
 
+bool isRegularFile(const std::filesystem::path& file) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(file, error);
+}
+
+// The plugin's choice: a code sharing an ASCII character's stem loads its own file when
+// that is a regular file, and the shared one otherwise.
+GlyphFileStatus statusOf(std::string code, const std::filesystem::path& dataFolder) {
+    if (sharesNarrowStem(code)) {
+        auto own = ownGlyphImagePath(dataFolder, code);
+        if (isRegularFile(own)) return {std::move(code), std::move(own), true, {}};
+        auto shared = glyphImagePath(dataFolder, code);
+        bool present = isRegularFile(shared);
+        return {std::move(code), std::move(shared), present, std::move(own)};
+    }
+    auto file = glyphImagePath(dataFolder, code);
+    bool present = isRegularFile(file);
+    return {std::move(code), std::move(file), present, {}};
+}
+
+// "i's 105.png": the ASCII character whose image stands in for a missing own file.
+std::string standIn(const GlyphFileStatus& glyph) {
+    return describeAsciiCharacter(glyphFileStem(glyph.code)) + "'s " + glyph.file.filename().string();
+}
+
+std::string glyphNote(const GlyphFileStatus& glyph) {
+    const auto own = glyph.missingOwnFile.filename().string();
+    if (glyph.missingOwnFile.empty()) return glyph.present ? "" : "  MISSING";
+    if (!glyph.present) return "  MISSING, and so is its own file " + own;
+    return "  own file " + own + " MISSING; " + standIn(glyph) + " stands in";
+}
+
+// A missing file, what it is for and where it was needed first.
+struct MissingFile {
+    std::string character;
+    std::string firstName;
+    std::size_t otherNames = 0;
+    std::size_t lastName = 0;
+    std::string standsIn;  // for a character's own file: the ASCII image drawn instead
+};
+
+std::size_t codeColumn(const std::vector<NameCheck>& checks) {
+    std::size_t width = kCodeColumn;
+    for (const auto& check : checks) {
+        for (const auto& glyph : check.glyphs) width = std::max(width, glyph.code.size() + kColumnGap);
+    }
+    return width;
+}
+
+void printMissing(const std::map<std::filesystem::path, MissingFile>& missing, std::ostream& out) {
+    std::size_t width = 0;
+    for (const auto& [file, why] : missing)
+        width = std::max(width, file.filename().string().size() + kColumnGap);
+    for (const auto& [file, why] : missing) {
+        out << "  " << std::left << std::setw(static_cast<int>(width)) << file.filename().string() << "for "
+            << why.character << " in \"" << why.firstName << '"';
+        if (why.otherNames > 0) {
+            out << " and " << why.otherNames << (why.otherNames == 1 ? " other name" : " other names");
+        }
+        if (!why.standsIn.empty()) out << "; " << why.standsIn << " stands in";
+        out << "\n";
+    }
+}
+
 }  // namespace
 
 std::vector<NameCheck> checkNames(const std::vector<std::string>& names,
@@ -27,12 +96,9 @@ std::vector<NameCheck> checkNames(const std::vector<std::string>& names,
     std::vector<NameCheck> checks;
     for (const auto& name : names) {
         NameCheck check{name, {}};
-        for (auto& code : GlyphCodeSplitter{}.split(name)) {
-            auto file = glyphImagePath(dataFolder, code);
-            std::error_code error;
-            bool present = std::filesystem::is_regular_file(file, error);
-            check.glyphs.push_back({std::move(code), std::move(file), present});
-        }
+        // The glyphs the plugin draws: zero-width characters left out, 128 at most.
+        for (auto& code : GlyphCodeSplitter{}.splitFirst(name, veltrona::kMaxGlyphsPerName, isZeroWidthGlyphCode))
+            check.glyphs.push_back(statusOf(std::move(code), dataFolder));
         checks.push_back(std::move(check));
     }
     return checks;
@@ -40,16 +106,27 @@ std::vector<NameCheck> checkNames(const std::vector<std::string>& names,
 
 int runCheck(const CheckOptions& options, std::ostream& out) {
     auto checks = checkNames(allNames(options), options.dataFolder);
+    const auto width = static_cast<int>(codeColumn(checks));
     std::set<std::filesystem::path> files;
-    std::set<std::filesystem::path> missing;
-    for (const auto& check : checks) {
+    std::map<std::filesystem::path, MissingFile> missing;
+    for (std::size_t n = 0; n < checks.size(); ++n) {
+        const auto& check = checks[n];
         out << check.name << "\n";
         if (check.glyphs.empty()) out << "  (no glyphs)\n";
         for (const auto& glyph : check.glyphs) {
-            out << "  " << std::left << std::setw(kCodeColumn) << glyph.code << glyph.file.string()
-                << (glyph.present ? "" : "  MISSING") << "\n";
-            files.insert(glyph.file);
-            if (!glyph.present) missing.insert(glyph.file);
+            out << "  " << std::left << std::setw(width) << glyph.code << glyph.file.string()
+                << glyphNote(glyph) << "\n";
+            files.insert(glyph.neededFile());
+            if (glyph.complete()) continue;
+            auto [entry, first] = missing.try_emplace(glyph.neededFile());
+            auto& why = entry->second;
+            if (first) {
+                why = {describeGlyphCode(glyph.code), check.name, 0, n, {}};
+                if (glyph.present) why.standsIn = standIn(glyph);
+            } else if (why.lastName != n) {
+                ++why.otherNames;
+                why.lastName = n;
+            }
         }
     }
     out << checks.size() << (checks.size() == 1 ? " name needs " : " names need ") << files.size()
@@ -59,6 +136,6 @@ int runCheck(const CheckOptions& options, std::ostream& out) {
         return 0;
     }
     out << "; " << missing.size() << " missing:\n";
-    for (const auto& file : missing) out << "  " << file.filename().string() << "\n";
+    printMissing(missing, out);
     return 1;
 }

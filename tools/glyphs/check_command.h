@@ -14,8 +14,16 @@ struct CheckOptions {
 
 struct GlyphFileStatus {
     std::string code;
-    std::filesystem::path file;
-    bool present;
+    std::filesystem::path file;  // the file the plugin loads
+    bool present;                // a regular file (links followed) is there
+    // A character whose code reads as an ASCII character's file name (U+0105 as 105.png)
+    // has a file of its own, u105.png, which the plugin loads when it is there. When it is
+    // not, this names it, and `file` is the ASCII character's, which stands in.
+    std::filesystem::path missingOwnFile;
+
+    // The file the character should have: its own where it has one.
+    const std::filesystem::path& neededFile() const { return missingOwnFile.empty() ? file : missingOwnFile; }
+    bool complete() const { return present && missingOwnFile.empty(); }
 };
 
 struct NameCheck {
@@ -27,7 +35,8 @@ struct NameCheck {
 std::vector<NameCheck> checkNames(const std::vector<std::string>& names,
                                   const std::filesystem::path& dataFolder);
 
-// Prints every name's codes and files, marking the missing ones, then a summary.
-// Returns 1 when any file is missing, 0 when all are there. Throws ToolError for an
-// unreadable names file.
+// Prints every name's codes and files, marking the missing ones, then a summary that lists
+// each missing file with its character and the name it came from. Returns 1 when any file
+// is missing, 0 when all are there. Throws ToolError for a names file that `build` would
+// refuse too.
 int runCheck(const CheckOptions& options, std::ostream& out);

@@ -7,6 +7,7 @@
 #include "build_command.h"
 #include "char_sets.h"
 #include "check_command.h"
+#include "png_error.h"
 #include "tool_error.h"
 
 namespace {
@@ -154,6 +155,9 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         auto result = buildGlyphSet(buildOptions(buildArgs, progressBar), err);
         printBuildSummary(result, out);
         return kExitOk;
+    } catch (const pngfile::OutputRefused& e) {
+        err << kProgram << " build: " << e.what() << "\n";
+        return kExitUsage;
     } catch (const std::exception& e) {
         err << kProgram << " build: " << e.what() << "\n";
         return kExitFailed;

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "sfnt_directory.h"
 #include "tool_error.h"
 
 namespace {
@@ -28,6 +29,9 @@ FontFace::FontFace(const FontSource& source) {
     if (!std::filesystem::is_regular_file(source.path, error)) {
         throw ToolError("font file " + quoted(source.path) + " not found");
     }
+    if (auto why = sfntCutShort(source.path, source.faceIndex)) {
+        throw ToolError("font " + quoted(source.path) + " is damaged (cut short?): " + *why);
+    }
     if (FT_Init_FreeType(&lib) != 0) throw ToolError("FreeType failed to start");
     if (FT_New_Face(lib, source.path.string().c_str(), source.faceIndex, &ftFace) != 0) {
         ftFace = nullptr;
@@ -35,6 +39,10 @@ FontFace::FontFace(const FontSource& source) {
         FT_Done_FreeType(lib);
         if (faces == 0)
             throw ToolError(quoted(source.path) + " is not a font FreeType can read (TTF, OTF or TTC)");
+        if (source.faceIndex < faces) {
+            throw ToolError("font " + quoted(source.path) + " is damaged: FreeType cannot read its face " +
+                            std::to_string(source.faceIndex));
+        }
         throw ToolError("font " + quoted(source.path) + " has " + std::to_string(faces) +
                         " face(s), numbered 0 to " + std::to_string(faces - 1) + "; there is no face " +
                         std::to_string(source.faceIndex));

@@ -22,8 +22,8 @@ struct FontSource {
 // between threads, so every thread opens its own.
 class FontFace {
 public:
-    // Throws ToolError naming the path when the font is missing, unreadable, has no such
-    // face or maps no Unicode.
+    // Throws ToolError naming the path when the font is missing, unreadable, damaged (cut
+    // short, say), has no such face or maps no Unicode.
     explicit FontFace(const FontSource& source);
     ~FontFace();
     FontFace(const FontFace&) = delete;

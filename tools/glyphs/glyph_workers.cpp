@@ -4,14 +4,12 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
-#include <optional>
-#include <string>
 #include <thread>
 
 #include "glyph_raster.h"
 #include "png_writer.h"
-#include "tool_error.h"
 
 namespace {
 
@@ -31,7 +29,7 @@ struct SharedWork {
     std::mutex mutex;
     std::condition_variable finished;
     unsigned running = 0;
-    std::optional<std::string> firstError;
+    std::exception_ptr firstError;
 };
 
 void work(SharedWork& shared) {
@@ -44,10 +42,10 @@ void work(SharedWork& shared) {
                          shared.folder / (job.stem + ".png"));
             ++shared.done;
         }
-    } catch (const std::exception& e) {
+    } catch (...) {
         shared.failed = true;
         std::lock_guard lock(shared.mutex);
-        if (!shared.firstError) shared.firstError = e.what();
+        if (!shared.firstError) shared.firstError = std::current_exception();
     }
     std::lock_guard lock(shared.mutex);
     --shared.running;
@@ -72,7 +70,7 @@ void renderGlyphs(const std::vector<GlyphJob>& jobs, const std::vector<FontSourc
     for (auto& worker : workers) worker.join();
     if (shared.firstError) {
         progress.stop();
-        throw ToolError(*shared.firstError);
+        std::rethrow_exception(shared.firstError);
     }
     progress.finish();
 }

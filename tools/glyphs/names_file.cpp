@@ -4,39 +4,85 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <string_view>
 
 #include "tool_error.h"
 
 namespace {
+
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16Marks[] = {"\xFF\xFE", "\xFE\xFF"};
+// A friends list is a few kilobytes; this is far beyond any, and still cheap to read.
+constexpr std::uintmax_t kMaxBytes = std::uintmax_t{16} << 20;
+constexpr std::string_view kSaveAsUtf8 = "save the names file as UTF-8";
+
+std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+
+std::string readWhole(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
+        throw ToolError("names file " + quoted(path) + " is not a regular file");
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw ToolError("cannot read names file " + quoted(path) + ": " + std::strerror(errno));
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error && size > kMaxBytes) {
+        throw ToolError("names file " + quoted(path) + " is " + std::to_string(size) +
+                        " bytes; a names file is at most " + std::to_string(kMaxBytes));
+    }
+    std::string bytes(static_cast<std::size_t>(error ? 0 : size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad() || static_cast<std::size_t>(in.gcount()) != bytes.size()) {
+        throw ToolError("error reading names file " + quoted(path));
+    }
+    return bytes;
 }
 
-std::vector<NameLine> readNamesFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw ToolError("cannot read names file '" + path.string() + "': " + std::strerror(errno));
-    std::vector<NameLine> names;
-    std::string line;
-    for (std::size_t lineNumber = 1; std::getline(in, line); ++lineNumber) {
-        if (lineNumber == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
-        names.push_back({lineNumber, std::move(line)});
+std::string at(const std::filesystem::path& path, std::size_t line, std::size_t column) {
+    return path.string() + ":" + std::to_string(line) + ":" + std::to_string(column) + ": ";
+}
+
+void checkText(const std::filesystem::path& path, const NameLine& line) {
+    if (auto nul = line.name.find('\0'); nul != std::string::npos) {
+        throw ToolError(at(path, line.lineNumber, nul + 1) + "a NUL byte, which no name holds (is the file " +
+                        "UTF-16?); " + std::string(kSaveAsUtf8));
     }
-    if (in.bad()) throw ToolError("error reading names file '" + path.string() + "'");
+    std::size_t badByte = 0;
+    if (!decodeUtf8(line.name, badByte)) {
+        throw ToolError(at(path, line.lineNumber, badByte + 1) + "not UTF-8; " + std::string(kSaveAsUtf8));
+    }
+}
+
+}  // namespace
+
+std::vector<NameLine> readNamesFile(const std::filesystem::path& path) {
+    const auto bytes = readWhole(path);
+    for (auto mark : kUtf16Marks) {
+        if (bytes.starts_with(mark)) {
+            throw ToolError("names file " + quoted(path) + " is UTF-16 (Notepad's \"Unicode\"); " +
+                            std::string(kSaveAsUtf8));
+        }
+    }
+    std::vector<NameLine> names;
+    std::size_t start = bytes.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    for (std::size_t lineNumber = 1; start < bytes.size(); ++lineNumber) {
+        auto end = std::min(bytes.find('\n', start), bytes.size());
+        NameLine line{lineNumber, bytes.substr(start, end - start)};
+        start = end + 1;
+        if (!line.name.empty() && line.name.back() == '\r') line.name.pop_back();
+        if (line.name.empty()) continue;
+        checkText(path, line);
+        names.push_back(std::move(line));
+    }
     return names;
 }
 
-std::vector<CodePoint> charactersOfNames(const std::vector<NameLine>& names,
-                                         const std::filesystem::path& path) {
+std::vector<CodePoint> charactersOfNames(const std::vector<NameLine>& names) {
     std::vector<CodePoint> characters;
     for (const auto& line : names) {
         std::size_t badByte = 0;
         auto decoded = decodeUtf8(line.name, badByte);
-        if (!decoded) {
-            throw ToolError(path.string() + ":" + std::to_string(line.lineNumber) + ":" +
-                            std::to_string(badByte + 1) + ": not UTF-8; save the names file as UTF-8");
-        }
-        characters.insert(characters.end(), decoded->begin(), decoded->end());
+        if (decoded) characters.insert(characters.end(), decoded->begin(), decoded->end());
     }
     std::sort(characters.begin(), characters.end());
     characters.erase(std::unique(characters.begin(), characters.end()), characters.end());

@@ -9,14 +9,15 @@
 
 struct NameLine {
     std::size_t lineNumber;  // from 1, for messages
-    std::string name;        // bytes as in the file
+    std::string name;        // UTF-8, bytes as in the file
 };
 
-// One name a line. A UTF-8 byte-order mark and Windows line ends are dropped, as editors
-// add them; blank lines are skipped. Spaces are kept: the plugin draws them.
+// One name a line, in UTF-8: how `build` and `check` both read a names file. A UTF-8
+// byte-order mark and Windows line ends are dropped, as editors add them; blank lines are
+// skipped. Spaces are kept: the plugin draws them. Throws ToolError naming the file when
+// it is not a regular file, is implausibly large or is UTF-16, and naming the line and
+// column of the first byte that is not UTF-8 text (a NUL byte included).
 std::vector<NameLine> readNamesFile(const std::filesystem::path& path);
 
-// Every character of the names, ascending, without repeats. A line that is not UTF-8
-// is an error naming the file, line and column.
-std::vector<CodePoint> charactersOfNames(const std::vector<NameLine>& names,
-                                         const std::filesystem::path& path);
+// Every character of the names, ascending, without repeats.
+std::vector<CodePoint> charactersOfNames(const std::vector<NameLine>& names);

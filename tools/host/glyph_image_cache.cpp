@@ -4,8 +4,9 @@
 
 namespace hostrun {
 namespace {
-// Glyph images are a few dozen pixels across; anything this large is not one.
-constexpr int kMaxGlyphImageSide = 4096;
+// Glyph images are a few dozen pixels across and a few kilobytes; anything this large is
+// not one.
+constexpr pngfile::PngLimits kGlyphImageLimits = {.maxSide = 4096, .maxBytes = 8 << 20};
 }  // namespace
 
 GlyphImageCache::GlyphImageCache(const std::vector<sim::Image>& images) : images_(images) {}
@@ -24,7 +25,7 @@ const pngfile::RgbaImage* GlyphImageCache::find(int handle) {
         const auto& image = images_[static_cast<std::size_t>(handle)];
         std::error_code error;
         auto result = image.readable
-                          ? pngfile::readPng(path, kMaxGlyphImageSide)
+                          ? pngfile::readPng(path, kGlyphImageLimits)
                           : pngfile::PngReadResult{std::nullopt, std::filesystem::exists(path, error)
                                                                      ? "could not be opened"
                                                                      : "no such file"};

@@ -19,7 +19,7 @@ public:
     explicit GlyphImageCache(const std::vector<sim::Image>& images);
 
     // The decoded image behind a handle, or nullptr when there is none to show: no such
-    // handle, or its file missing, unreadable, too large or not a PNG.
+    // handle, or its file missing, not a regular file, unreadable, too large or not a PNG.
     const pngfile::RgbaImage* find(int handle);
 
     // The file behind a handle; empty for no such handle.

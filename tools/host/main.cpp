@@ -74,7 +74,10 @@ int run(const Options& options, Given given) {
         hostrun::openPluginModule(check, module);
     }
     auto screenshot = hostrun::pathFromUtf8(options.screenshot);
-    if (given.screenshot) hostrun::checkScreenshotRequest(scenario, options.scenario, screenshot);
+    if (given.screenshot) {
+        hostrun::checkScreenshotRequest(scenario, options.scenario);
+        hostrun::checkScreenshotFile(screenshot);
+    }
 
     std::optional<std::filesystem::path> dataOption;
     if (given.data) dataOption = hostrun::pathFromUtf8(options.data);
@@ -93,7 +96,8 @@ int run(const Options& options, Given given) {
     std::error_code error;
     if (scenario.loads() && !std::filesystem::is_directory(data, error)) {
         std::cerr << kProgram << ": warning: the data folder " << hostrun::displayText(data)
-                  << " does not exist; every glyph image will be missing\n";
+                  << (std::filesystem::exists(data, error) ? " is a file, not a folder" : " does not exist")
+                  << "; every glyph image will be missing\n";
     }
 
     hostrun::Runner runner(module, data, *out, given.screenshot);
@@ -114,6 +118,8 @@ int run(const Options& options, Given given) {
 
     try {
         reportMissingImages(hostrun::writeScreenshot(*runner.lastFrame(), screenshot));
+    } catch (const hostrun::BadInput&) {
+        throw;
     } catch (const std::exception& e) {
         std::cerr << kProgram << ": " << e.what() << '\n';
         return kFailed;

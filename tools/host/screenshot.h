@@ -19,19 +19,25 @@ inline constexpr int kMaxScreenshotSide = 16384;
 // Screenshots need libpng, which the Windows build goes without.
 bool screenshotsSupported();
 
-// Refuses, before anything runs, a screenshot that could not be taken: the scenario draws
-// no frame, the screen at its last frame is empty or too large, or the file's folder does
-// not exist. Throws BadInput naming the scenario or the file.
-void checkScreenshotRequest(const Scenario& scenario, const std::string& scenarioName,
-                            const std::filesystem::path& file);
+// Refuses, before anything runs, a scenario that gives nothing to picture: it draws no
+// frame, or the screen at its last frame is empty or too large. Throws BadInput naming
+// the scenario.
+void checkScreenshotRequest(const Scenario& scenario, const std::string& scenarioName);
+
+// Refuses, before anything runs, a file the picture could not go to: its folder does not
+// exist, or something other than a regular file stands there (a folder, a link, a device),
+// which is left as it is. Throws BadInput naming the file.
+void checkScreenshotFile(const std::filesystem::path& file);
 
 struct ScreenshotReport {
     std::size_t imageFiles = 0;        // distinct glyph image files the frame drew
     std::vector<std::string> missing;  // those that could not be shown, with the reason
 };
 
-// Paints the frame and writes it to file. Throws std::runtime_error naming the file when
-// it cannot be written.
+// Paints the frame and writes it to file, replacing a regular file only once the picture
+// is complete. Throws BadInput when something other than a regular file has come to stand
+// at the path since it was checked, and std::runtime_error naming the file when it cannot
+// be written.
 ScreenshotReport writeScreenshot(const DrawnFrame& frame, const std::filesystem::path& file);
 
 }  // namespace hostrun

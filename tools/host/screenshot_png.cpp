@@ -1,3 +1,5 @@
+#include "bad_input.h"
+#include "png_error.h"
 #include "png_writer.h"
 #include "screenshot.h"
 #include "screenshot_scene.h"
@@ -10,7 +12,11 @@ ScreenshotReport writeScreenshot(const DrawnFrame& frame, const std::filesystem:
     auto picture = scoreboardPicture(frame.screen, blockRows(frame));
     GlyphImageCache cache(frame.images);
     paintDraws(picture, frame, cache);
-    pngfile::PngWriter().write(picture, file);
+    try {
+        pngfile::PngWriter().write(picture, file);
+    } catch (const pngfile::OutputRefused& e) {
+        throw BadInput(e.what());
+    }
     return {cache.filesShown(), cache.failures()};
 }
 

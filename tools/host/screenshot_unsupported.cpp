@@ -8,6 +8,10 @@ namespace hostrun {
 
 bool screenshotsSupported() { return false; }
 
+void checkScreenshotFile(const std::filesystem::path&) {
+    throw std::logic_error("this build of veltrona-host cannot write screenshots");
+}
+
 ScreenshotReport writeScreenshot(const DrawnFrame&, const std::filesystem::path&) {
     throw std::logic_error("this build of veltrona-host cannot write screenshots");
 }

@@ -9,4 +9,10 @@ struct PngError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// An output path where something other than a regular file stands (a folder, a link, a
+// device), which a writer leaves as it is. The message is one line naming the path.
+struct OutputRefused : PngError {
+    using PngError::PngError;
+};
+
 }  // namespace pngfile

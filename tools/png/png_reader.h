@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,9 +16,16 @@ struct PngReadResult {
     std::string error;
 };
 
-// Decodes any PNG (palette, grey, 16-bit, with or without alpha) to 8-bit RGBA. Images
-// larger than maxSide on either side are refused unread, so a stray huge file cannot
-// exhaust memory.
-PngReadResult readPng(const std::filesystem::path& file, int maxSide);
+// What a reader takes on, so that a stray file (a huge image, a link to a device that never
+// ends) costs no more than a glance.
+struct PngLimits {
+    int maxSide;              // pixels, either way
+    std::uintmax_t maxBytes;  // the file's size
+};
+
+// Decodes any PNG (palette, grey, 16-bit, with or without alpha) to 8-bit RGBA. Only a
+// regular file (links followed) is read, and only up to the limits: anything else is
+// refused unread.
+PngReadResult readPng(const std::filesystem::path& file, PngLimits limits);
 
 }  // namespace pngfile

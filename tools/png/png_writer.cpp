@@ -2,11 +2,9 @@
 
 #include <png.h>
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <string>
 
+#include "output_file.h"
 #include "png_error.h"
 
 namespace pngfile {
@@ -61,16 +59,7 @@ void PngWriter::write(const RgbaImage& image, const std::filesystem::path& path)
     if (!encodePng(image, rows.data(), &encoded)) {
         throw PngError("libpng failed to encode '" + displayText(path) + "'");
     }
-    // A new file rather than an old one cut to nothing: ext4 flushes a truncated file to
-    // disk when it is closed, which makes a rerun over an existing set several times slower.
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file)
-        file.write(reinterpret_cast<const char*>(encoded.data()),
-                   static_cast<std::streamsize>(encoded.size()));
-    if (file) file.close();
-    if (!file) throw PngError("cannot write '" + displayText(path) + "': " + std::strerror(errno));
+    replaceFile(path, encoded);
 }
 
 }  // namespace pngfile

@@ -12,7 +12,9 @@ namespace pngfile {
 // thread; it reuses its buffers.
 class PngWriter {
 public:
-    // Throws PngError naming the file when it cannot be written.
+    // Replaces the file or creates it, as replaceFile does: throws OutputRefused when
+    // something other than a regular file stands at the path, and PngError naming the file
+    // when it cannot be written, in both cases leaving what was there.
     void write(const RgbaImage& image, const std::filesystem::path& path);
 
 private:

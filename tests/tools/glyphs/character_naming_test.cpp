@@ -75,64 +75,100 @@ TEST(GlyphFiles, StemDropsTheWidePrefixOnly) {
     EXPECT_EQ(glyphImagePath("D", "u\\3042"), std::filesystem::path("D") / "assets" / "png" / "3042.png");
 }
 
-// ---- Shared file names: decimal ASCII stems against hexadecimal wide stems.
+// ---- Codes back to characters, as check names them.
 
-struct ClashCase {
-    const char* label;
-    CodePoint character;
-    CodePoint owner;  // 0: no clash, the character gets its own file
+struct DescriptionCase {
+    const char* code;
+    const char* description;
 
-    friend void PrintTo(const ClashCase& c, std::ostream* os) { *os << c.label; }
+    friend void PrintTo(const DescriptionCase& c, std::ostream* os) { *os << c.code; }
 };
 
-class StemClashes : public testing::TestWithParam<ClashCase> {};
+class GlyphCodeDescriptions : public testing::TestWithParam<DescriptionCase> {};
 
-TEST_P(StemClashes, AsciiKeepsItsFileAndTheOtherIsListed) {
-    const auto& c = GetParam();
-    auto plan = planGlyphs({c.character}, [](CodePoint) { return true; });
-    EXPECT_TRUE(plan.missing.empty());
-    if (c.owner == 0) {
-        ASSERT_EQ(plan.jobs.size(), 1u);
-        EXPECT_TRUE(plan.clashes.empty());
-        return;
-    }
-    EXPECT_TRUE(plan.jobs.empty());
-    ASSERT_EQ(plan.clashes.size(), 1u);
-    EXPECT_EQ(plan.clashes[0].character, c.character);
-    EXPECT_EQ(plan.clashes[0].owner, c.owner);
-    EXPECT_EQ(plan.clashes[0].stem, std::to_string(c.owner));
+TEST_P(GlyphCodeDescriptions, NameTheCharacterOrTheBytes) {
+    EXPECT_EQ(describeGlyphCode(GetParam().code), GetParam().description);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Boundaries, StemClashes,
-    testing::Values(ClashCase{"u0080_P", 0x80, 'P'}, ClashCase{"u0099_c", 0x99, 'c'},
-                    ClashCase{"u009a_hex_letter", 0x9A, 0}, ClashCase{"u00a0_hex_letter", 0xA0, 0},
-                    ClashCase{"u0100_d", 0x100, 'd'}, ClashCase{"u0105_i", 0x105, 'i'},
-                    ClashCase{"u0109_m", 0x109, 'm'}, ClashCase{"u010a_hex_letter", 0x10A, 0},
-                    ClashCase{"u0110_n", 0x110, 'n'}, ClashCase{"u0119_w", 0x119, 'w'},
-                    ClashCase{"u011a_hex_letter", 0x11A, 0}, ClashCase{"u0120_x", 0x120, 'x'},
-                    ClashCase{"u0126_tilde", 0x126, '~'},
-                    // 127 is DEL, which no name draws: U+0127 may have it.
-                    ClashCase{"u0127_after_ascii", 0x127, 0}));
+    Codes, GlyphCodeDescriptions,
+    testing::Values(DescriptionCase{"65", "A U+0041"}, DescriptionCase{"32", "  U+0020"},
+                    DescriptionCase{"9", "U+0009"}, DescriptionCase{"127", "U+007F"},
+                    DescriptionCase{"u\\85", "U+0085"}, DescriptionCase{"u\\105", "\xC4\x85 U+0105"},
+                    DescriptionCase{"u\\1f525", "\xF0\x9F\x94\xA5 U+1F525"},
+                    // What the splitter makes of bytes that are not UTF-8: a lone byte, an
+                    // overlong form, a surrogate, five bytes in a row.
+                    DescriptionCase{"u\\ffffff80", "bytes that are not UTF-8 (u\\ffffff80)"},
+                    DescriptionCase{"u\\64", "bytes that are not UTF-8 (u\\64)"},
+                    DescriptionCase{"u\\d800", "bytes that are not UTF-8 (u\\d800)"},
+                    DescriptionCase{"u\\", "bytes that are not UTF-8 (u\\)"}));
 
-TEST(StemClashes, AsciiAndLatinClashExactlyInTheThreeDigitRuns) {
-    auto characters = characterSet("ascii");
-    auto latin = characterSet("latin");
-    characters.insert(characters.end(), latin.begin(), latin.end());
+TEST(GlyphCodeDescriptions, AsciiCharactersThatStandInAreNamedByTheirLook) {
+    EXPECT_EQ(describeAsciiCharacter("105"), "i");
+    EXPECT_EQ(describeAsciiCharacter("126"), "~");
+    EXPECT_EQ(describeAsciiCharacter("127"), "U+007F");
+    EXPECT_EQ(describeAsciiCharacter("5"), "U+0005");
+}
+
+// ---- Characters whose hexadecimal code point reads as an ASCII character's decimal file
+// name get files of their own.
+
+struct StemCase {
+    const char* label;
+    CodePoint character;
+    const char* stem;
+
+    friend void PrintTo(const StemCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class GlyphStems : public testing::TestWithParam<StemCase> {};
+
+TEST_P(GlyphStems, AreTheFileThePluginPrefers) {
+    const auto& c = GetParam();
+    auto plan = planGlyphs({c.character}, [](CodePoint) { return true; });
+    ASSERT_EQ(plan.jobs.size(), 1u);
+    EXPECT_EQ(plan.jobs[0].stem, c.stem);
+    EXPECT_EQ(plan.jobs[0].wide, c.character >= 0x80);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, GlyphStems,
+    testing::Values(StemCase{"i", U'i', "105"}, StemCase{"tilde", U'~', "126"},
+                    StemCase{"u0080", 0x80, "u80"}, StemCase{"u0099", 0x99, "u99"},
+                    StemCase{"u009a_hex_letter", 0x9A, "9a"}, StemCase{"u00a0_hex_letter", 0xA0, "a0"},
+                    StemCase{"u0100", 0x100, "u100"}, StemCase{"u0105", 0x105, "u105"},
+                    StemCase{"u0109", 0x109, "u109"}, StemCase{"u010a_hex_letter", 0x10A, "10a"},
+                    StemCase{"u0110", 0x110, "u110"}, StemCase{"u0119", 0x119, "u119"},
+                    StemCase{"u011a_hex_letter", 0x11A, "11a"}, StemCase{"u0120", 0x120, "u120"},
+                    StemCase{"u0127_del", 0x127, "u127"}, StemCase{"u0128_beyond_ascii", 0x128, "128"}),
+    [](const testing::TestParamInfo<StemCase>& info) { return info.param.label; });
+
+TEST(GlyphStems, EveryCharacterOfTheNamedSetsHasAFileOfItsOwn) {
+    std::vector<CodePoint> characters;
+    for (const auto& set : characterSets()) {
+        auto more = characterSet(set.name);
+        characters.insert(characters.end(), more.begin(), more.end());
+    }
+    std::sort(characters.begin(), characters.end());
+    characters.erase(std::unique(characters.begin(), characters.end()), characters.end());
     auto plan = planGlyphs(characters, [](CodePoint) { return true; });
+    ASSERT_EQ(plan.jobs.size(), characters.size());
 
-    std::vector<CodePoint> clashing;
-    for (const auto& clash : plan.clashes) clashing.push_back(clash.character);
+    std::vector<std::string> stems;
+    std::vector<CodePoint> ownFiles;
+    for (const auto& job : plan.jobs) {
+        stems.push_back(job.stem);
+        if (job.stem.starts_with("u")) ownFiles.push_back(job.character);
+    }
+    std::sort(stems.begin(), stems.end());
+    EXPECT_EQ(std::adjacent_find(stems.begin(), stems.end()), stems.end()) << "two characters share a file";
+
+    // The default Latin set holds exactly the three runs of Latin Extended-A.
     std::vector<CodePoint> expected;
-    for (CodeRange run : {CodeRange{0x100, 0x109}, CodeRange{0x110, 0x119}, CodeRange{0x120, 0x126}}) {
+    for (CodeRange run : {CodeRange{0x100, 0x109}, CodeRange{0x110, 0x119}, CodeRange{0x120, 0x127}}) {
         for (CodePoint cp = run.first; cp <= run.last; ++cp) expected.push_back(cp);
     }
-    EXPECT_EQ(clashing, expected);
-    EXPECT_EQ(plan.jobs.size(), characters.size() - expected.size());
-    auto i =
-        std::find_if(plan.jobs.begin(), plan.jobs.end(), [](const GlyphJob& j) { return j.stem == "105"; });
-    ASSERT_NE(i, plan.jobs.end());
-    EXPECT_EQ(i->character, U'i');
+    EXPECT_EQ(ownFiles, expected);
 }
 
 TEST(GlyphPlan, ReportsWhatTheFontLacksAndMarksWideGlyphs) {

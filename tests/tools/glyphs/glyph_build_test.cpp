@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "build_command.h"
+#include "cli.h"
 #include "glyph_files.h"
 #include "png_reading.h"
 #include "scratch_folder.h"
@@ -128,22 +129,31 @@ TEST_F(GlyphBuild, CharacterTheFontLacksIsReportedNotDrawn) {
     EXPECT_NE(summary.str().find("U+0378"), std::string::npos) << summary.str();
 }
 
-TEST_F(GlyphBuild, ClashingCharacterLeavesTheAsciiImageAlone) {
-    auto result = build({{}, {"U+69", "U+105"}, {}});
-    ASSERT_EQ(result.clashes.size(), 1u);
-    EXPECT_EQ(result.clashes[0].character, CodePoint{0x105});
-    EXPECT_EQ(result.clashes[0].owner, CodePoint{'i'});
+// ā (U+0101) and e both read as 101.png to the plugin: ā gets its own file, wide, and e's
+// image is the same as when e is drawn alone.
+TEST_F(GlyphBuild, AccentedLetterGoesToItsOwnFileBesideTheAsciiLetters) {
+    auto result = build({{}, {"U+65", "U+101"}, {}});
+    EXPECT_EQ(result.written, 2u);
+    EXPECT_EQ(writtenFiles(), (std::vector<std::string>{"101.png", "u101.png"}));
+    EXPECT_EQ(readPng(file("u101")).width, 84);
 
-    ScratchFolder onlyI;
-    build({{}, {"U+69"}, {}}, onlyI.path());
-    EXPECT_EQ(contents(file("105")), contents(glyphFolder(onlyI.path()) / "105.png"));
+    ScratchFolder onlyE;
+    build({{}, {"U+65"}, {}}, onlyE.path());
+    EXPECT_EQ(contents(file("101")), contents(glyphFolder(onlyE.path()) / "101.png"));
+
+    std::ostringstream summary;
+    printBuildSummary(result, summary);
+    EXPECT_EQ(summary.str().find("\n"), summary.str().size() - 1)
+        << "one line, no clashes: " << summary.str();
 }
 
-TEST_F(GlyphBuild, ClashingCharacterAloneWritesNothing) {
-    auto result = build({{}, {"U+105"}, {}});
-    EXPECT_EQ(result.written, 0u);
-    EXPECT_EQ(result.clashes.size(), 1u);
-    EXPECT_FALSE(std::filesystem::exists(file("105")));
+TEST_F(GlyphBuild, AccentedLetterAloneLeavesTheAsciiFileAlone) {
+    std::filesystem::create_directories(glyphFolder(data.path()));
+    std::ofstream(file("101"), std::ios::binary) << "an e from another font";
+    auto result = build({{}, {"U+101"}, {}});
+    EXPECT_EQ(result.written, 1u);
+    EXPECT_EQ(contents(file("101")), "an e from another font");
+    EXPECT_TRUE(std::filesystem::is_regular_file(file("u101")));
 }
 
 TEST_F(GlyphBuild, FallbackFontDrawsWhatTheMainFontLacksOnTheSameBaseline) {
@@ -167,6 +177,30 @@ TEST_F(GlyphBuild, NamesFileGivesExactlyTheFilesOfItsCharacters) {
     build({{}, {}, names});
     EXPECT_EQ(writtenFiles(), (std::vector<std::string>{"3042.png", "65.png", "98.png"}));
 }
+
+#if !defined(_WIN32)
+// Where an image goes, something other than a regular file: the build is refused before it
+// draws anything, and every file and link stays as it was.
+TEST_F(GlyphBuild, OutputThatIsNotARegularFileRefusesTheWholeBuild) {
+    std::filesystem::create_directories(glyphFolder(data.path()));
+    std::ofstream(file("66"), std::ios::binary) << "an older B";
+    std::filesystem::create_symlink("elsewhere.png", file("65"));
+    std::filesystem::create_directory(file("67"));
+
+    std::vector<const char*> argv{"veltrona-glyphs", "build", "-d", data.path().c_str(), "-c", "U+41-U+43"};
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runCli(static_cast<int>(argv.size()), argv.data(), out, err, false), 2);
+    EXPECT_EQ(err.str(),
+              "veltrona-glyphs build: " + file("65").string() +
+                  ": is a symbolic link, not a regular file; it is left as it is (1 more glyph file "
+                  "is not a regular file either); nothing was written\n");
+    EXPECT_EQ(contents(file("66")), "an older B");
+    EXPECT_TRUE(std::filesystem::is_symlink(file("65")));
+    EXPECT_TRUE(std::filesystem::is_directory(file("67")));
+    EXPECT_EQ(writtenFiles(), (std::vector<std::string>{"65.png", "66.png", "67.png"}));
+}
+#endif
 
 TEST_F(GlyphBuild, MissingFontIsAnErrorNamingItsPath) {
     BuildOptions options;

@@ -34,7 +34,7 @@ TEST_F(NamesFile, GivesExactlyItsCharacters) {
     ASSERT_EQ(names.size(), 2u);
     EXPECT_EQ(names[0].name, "A\xE3\x81\x82");
     EXPECT_EQ(names[1].lineNumber, 3u);
-    EXPECT_EQ(charactersOfNames(names, path), (std::vector<CodePoint>{U' ', U'A', U'b', 0x3042}));
+    EXPECT_EQ(charactersOfNames(names), (std::vector<CodePoint>{U' ', U'A', U'b', 0x3042}));
 }
 
 TEST_F(NamesFile, MissingFileIsNamed) {
@@ -61,7 +61,7 @@ TEST_P(NamesFileNotUtf8, IsRefusedNamingFileLineAndColumn) {
     lines += '\n';
     auto path = write(lines);
     try {
-        charactersOfNames(readNamesFile(path), path);
+        readNamesFile(path);
         FAIL() << "accepted";
     } catch (const ToolError& e) {
         EXPECT_NE(std::string(e.what()).find("names.txt:2:2:"), std::string::npos) << e.what();
@@ -77,7 +77,74 @@ INSTANTIATE_TEST_SUITE_P(Bytes, NamesFileNotUtf8,
 
 TEST_F(NamesFile, FourByteCharactersDecode) {
     auto path = write("\xF0\x9F\x98\x80\n");
-    EXPECT_EQ(charactersOfNames(readNamesFile(path), path), std::vector<CodePoint>{0x1F600});
+    EXPECT_EQ(charactersOfNames(readNamesFile(path)), std::vector<CodePoint>{0x1F600});
+}
+
+// What Notepad saves as "Unicode", with its byte-order mark or without one: refused with
+// a message that says what to do, not read as a list of odd characters.
+struct RefusedFile {
+    const char* label;
+    std::string bytes;
+    const char* message;  // after the file's path
+
+    friend void PrintTo(const RefusedFile& r, std::ostream* os) { *os << r.label; }
+};
+
+class NamesFileUtf16 : public NamesFile, public testing::WithParamInterface<RefusedFile> {};
+
+TEST_P(NamesFileUtf16, IsRefusedSayingToSaveAsUtf8) {
+    auto path = write(GetParam().bytes);
+    try {
+        readNamesFile(path);
+        FAIL() << "accepted";
+    } catch (const ToolError& e) {
+        EXPECT_EQ(std::string(e.what()), "names file '" + path.string() + "' " + GetParam().message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, NamesFileUtf16,
+    testing::Values(RefusedFile{"little_endian",
+                                std::string("\xFF\xFE"
+                                            "A\0l\0\n\0",
+                                            8),
+                                "is UTF-16 (Notepad's \"Unicode\"); save the names file as UTF-8"},
+                    RefusedFile{"big_endian", std::string("\xFE\xFF\0A\0l\0\n", 8),
+                                "is UTF-16 (Notepad's \"Unicode\"); save the names file as UTF-8"}));
+
+TEST_F(NamesFile, NulByteIsRefusedNamingLineAndColumn) {
+    auto path = write(std::string("Alice\nA\0l\0\n", 11));
+    try {
+        readNamesFile(path);
+        FAIL() << "accepted";
+    } catch (const ToolError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  path.string() +
+                      ":2:2: a NUL byte, which no name holds (is the file UTF-16?); save "
+                      "the names file as UTF-8");
+    }
+}
+
+TEST_F(NamesFile, WhatIsNotAPlainFileOfNamesIsRefusedUnread) {
+    auto large = write("A\n");
+    std::filesystem::resize_file(large, (std::uintmax_t{16} << 20) + 1);
+    std::vector<std::pair<std::filesystem::path, std::string>> refused = {
+        {folder.path(), "' is not a regular file"},
+        {large, "' is 16777217 bytes; a names file is at most 16777216"},
+    };
+#if !defined(_WIN32)
+    // Endless: read, it would fill memory.
+    std::filesystem::create_symlink("/dev/zero", folder.path() / "zero.txt");
+    refused.push_back({folder.path() / "zero.txt", "' is not a regular file"});
+#endif
+    for (const auto& [path, message] : refused) {
+        try {
+            readNamesFile(path);
+            ADD_FAILURE() << "read " << path;
+        } catch (const ToolError& e) {
+            EXPECT_EQ(std::string(e.what()), "names file '" + path.string() + message);
+        }
+    }
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ struct DecodedPng {
 
 // Decodes any PNG to 8-bit RGBA; an empty image when it cannot.
 inline DecodedPng readPng(const std::filesystem::path& path) {
-    constexpr int kLargest = 4096;
-    auto read = pngfile::readPng(path, kLargest);
+    constexpr pngfile::PngLimits kLimits = {.maxSide = 4096, .maxBytes = 1 << 20};
+    auto read = pngfile::readPng(path, kLimits);
     if (!read.image) return {};
     return {read.image->width, read.image->height, std::move(read.image->rgba)};
 }

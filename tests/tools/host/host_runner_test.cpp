@@ -468,4 +468,32 @@ INSTANTIATE_TEST_SUITE_P(
                      "{scratch}/missing/trace.jsonl: cannot write the trace file"}),
     [](const testing::TestParamInfo<BadInputCase>& info) { return info.param.label; });
 
+// A data folder that cannot hold glyph images is warned about, not refused: a scenario may
+// well run without images.
+struct DataFolderCase {
+    std::string label;
+    std::string data;
+    std::string warning;  // after "veltrona-host: warning: the data folder "
+
+    friend void PrintTo(const DataFolderCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class DataFolderWarning : public testing::TestWithParam<DataFolderCase> {};
+
+TEST_P(DataFolderWarning, SaysWhatIsWrongAndRunsOn) {
+    const auto& c = GetParam();
+    auto scratch = scratchFolder("data_folder_" + c.label);
+    writeFile(scratch / "bad.json", kLoad);
+    auto result =
+        runProgram(runner(), {expand("{scenario}", scratch), "--data", expand(c.data, scratch)}, scratch);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "veltrona-host: warning: the data folder " + expand(c.data + c.warning, scratch) +
+                              "; every glyph image will be missing\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DataFolderWarning,
+                         testing::Values(DataFolderCase{"missing", "{scratch}/none", " does not exist"},
+                                         DataFolderCase{"a_file", "{scenario}", " is a file, not a folder"}),
+                         [](const testing::TestParamInfo<DataFolderCase>& info) { return info.param.label; });
+
 }  // namespace

@@ -12,6 +12,10 @@
 #include <string>
 #include <vector>
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 #include "module_loader.h"
 #include "png_reader.h"
 #include "png_writer.h"
@@ -25,7 +29,7 @@ using Colour = std::array<std::uint8_t, 4>;
 
 constexpr Colour kWhite = {255, 255, 255, 255};
 constexpr Colour kRed = {255, 48, 48, 255};
-constexpr int kLargest = 20000;
+constexpr pngfile::PngLimits kLargest = {.maxSide = 20000, .maxBytes = std::uintmax_t{1} << 30};
 
 const std::string kTeamChanged = "Function TAGame.PRI_TA.OnTeamChanged";
 const std::string kOpen = "Function TAGame.GFxData_GameEvent_TA.OnOpenScoreboard";
@@ -231,5 +235,47 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"a_folder", R"({"steps": [{"frames": 1}]})", "data",
                     "{scratch}/data: is a folder; --screenshot takes the name of the PNG file to write"}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.label; });
+
+#if !defined(_WIN32)
+// Something other than a regular file where the picture should go: refused before the run,
+// and left as it was (a link stays a link, its target untouched).
+struct OutputCase {
+    std::string label;
+    void (*make)(const fs::path& at);
+    std::string kind;
+
+    friend void PrintTo(const OutputCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class ScreenshotOutputRefusal : public ScreenshotRun, public testing::WithParamInterface<OutputCase> {};
+
+TEST_P(ScreenshotOutputRefusal, LeavesItAsItWas) {
+    const auto& c = GetParam();
+    writeFile(scratch / "earlier.png", "an earlier picture");
+    auto target = scratch / "shot.png";
+    c.make(target);
+    const auto type = fs::symlink_status(target).type();
+
+    auto result = run(match(R"({"frames": 1})"),
+                      {"--trace", utf8(scratch / "trace.jsonl"), "--screenshot", utf8(target)});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "veltrona-host: " + utf8(target) + ": is " + c.kind +
+                              ", not a regular file; it is left as it is\n");
+    EXPECT_FALSE(fs::exists(scratch / "trace.jsonl"));
+    EXPECT_EQ(fs::symlink_status(target).type(), type);
+    EXPECT_EQ(fileText(scratch / "earlier.png"), "an earlier picture");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ScreenshotOutputRefusal,
+    testing::Values(
+        OutputCase{"link_to_a_picture", [](const fs::path& at) { fs::create_symlink("earlier.png", at); },
+                   "a symbolic link"},
+        OutputCase{"dangling_link", [](const fs::path& at) { fs::create_symlink("none/shot.png", at); },
+                   "a symbolic link"},
+        OutputCase{"named_pipe", [](const fs::path& at) { ASSERT_EQ(mkfifo(at.c_str(), 0600), 0); },
+                   "a named pipe"}),
+    [](const testing::TestParamInfo<OutputCase>& info) { return info.param.label; });
+#endif
 
 }  // namespace

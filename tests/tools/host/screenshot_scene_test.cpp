@@ -52,6 +52,7 @@ INSTANTIATE_TEST_SUITE_P(Files, GlyphFileWidth,
                                          FileWidthCase{"0.png", true},      // NUL, the first byte
                                          FileWidthCase{"127.png", true},    // DEL, the last narrow byte
                                          FileWidthCase{"105.png", true},    // i; U+0105 names it too
+                                         FileWidthCase{"u105.png", false},  // U+0105's own file
                                          FileWidthCase{"128.png", false},   // U+0128
                                          FileWidthCase{"3042.png", false},  // あ
                                          FileWidthCase{"e9.png", false},    // é
@@ -210,6 +211,8 @@ TEST_F(GlyphFiles, EachBadFileIsReportedOnceWithWhyAndTheGoodOnesAreDecoded) {
     std::ifstream in(folder / "3042.png", std::ios::binary);
     std::string png{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     fs::create_directories(folder / "66.png");
+    // Far more than any glyph image, yet cheap: the file is all hole.
+    fs::resize_file(write("69.png", png), std::uintmax_t{9} << 20);
 
     std::vector<sim::Image> images = {
         {folder / "3042.png", true},
@@ -218,7 +221,13 @@ TEST_F(GlyphFiles, EachBadFileIsReportedOnceWithWhyAndTheGoodOnesAreDecoded) {
         {write("68.png", png.substr(0, png.size() / 2)), true},
         {folder / "66.png", true},
         {folder / "3042.png", true},  // the same file again, as a second player's glyph
+        {folder / "69.png", true},
     };
+#if !defined(_WIN32)
+    // A link to a device that never ends: read, it would fill memory.
+    fs::create_symlink("/dev/zero", folder / "70.png");
+    images.push_back({folder / "70.png", true});
+#endif
     hostrun::GlyphImageCache cache(images);
     for (int round = 0; round < 2; ++round) {
         for (int handle = 0; handle < static_cast<int>(images.size()); ++handle) cache.find(handle);
@@ -229,16 +238,20 @@ TEST_F(GlyphFiles, EachBadFileIsReportedOnceWithWhyAndTheGoodOnesAreDecoded) {
     EXPECT_EQ(decoded, cache.find(0)) << "one file, decoded once";
     EXPECT_EQ(decoded->width, 84);
     EXPECT_EQ(decoded->height, 114);
-    EXPECT_EQ(cache.filesShown(), 5u);
+    EXPECT_EQ(cache.filesShown(), images.size() - 1);
     auto where = [&](const std::string& name) {
         auto text = (folder / name).u8string();
         return std::string(text.begin(), text.end()) + ": ";
     };
-    ASSERT_EQ(cache.failures().size(), 4u);
+    ASSERT_EQ(cache.failures().size(), images.size() - 2);
     EXPECT_EQ(cache.failures()[0], where("65.png") + "no such file");
     EXPECT_EQ(cache.failures()[1], where("67.png") + "not a PNG file");
     EXPECT_EQ(cache.failures()[2].rfind(where("68.png") + "damaged PNG: ", 0), 0u) << cache.failures()[2];
     EXPECT_EQ(cache.failures()[3], where("66.png") + "a folder, not a file");
+    EXPECT_EQ(cache.failures()[4], where("69.png") + "too large (9437184 bytes; at most 8388608)");
+#if !defined(_WIN32)
+    EXPECT_EQ(cache.failures()[5], where("70.png") + "not a regular file");
+#endif
 }
 
 }  // namespace

@@ -2,11 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
+#include <string>
 #include <vector>
 
+#if !defined(_WIN32)
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
+
+#include "png_error.h"
 #include "png_reader.h"
 #include "png_writer.h"
 
@@ -14,19 +25,36 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A folder of its own holding the file under test, so that what else a writer leaves in
+// the folder shows.
 class PngFile : public testing::Test {
 protected:
     PngFile() {
-        file =
-            fs::temp_directory_path() / ("veltrona-png-" + std::to_string(std::random_device{}()) + ".png");
+        folder = fs::temp_directory_path() / ("veltrona-png-" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder);
+        file = folder / "image.png";
     }
     ~PngFile() override {
         std::error_code ignored;
-        fs::remove(file, ignored);
+        fs::remove_all(folder, ignored);
     }
 
+    std::vector<std::string> folderContents() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path folder;
     fs::path file;
 };
+
+std::string contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 pngfile::RgbaImage gradient(int width, int height) {
     // Sized once and written by index: GCC 12 at -O2 misreads an insert of an initializer
@@ -47,7 +75,7 @@ pngfile::RgbaImage gradient(int width, int height) {
 TEST_F(PngFile, ReadsBackEveryPixelWritten) {
     auto image = gradient(23, 11);
     pngfile::PngWriter().write(image, file);
-    auto read = pngfile::readPng(file, 64);
+    auto read = pngfile::readPng(file, {.maxSide = 64, .maxBytes = 4096});
     ASSERT_TRUE(read.image) << read.error;
     EXPECT_EQ(read.image->width, 23);
     EXPECT_EQ(read.image->height, 11);
@@ -56,15 +84,60 @@ TEST_F(PngFile, ReadsBackEveryPixelWritten) {
 
 TEST_F(PngFile, RefusesAnImageLargerThanAskedUnread) {
     pngfile::PngWriter().write(gradient(20, 5), file);
-    auto read = pngfile::readPng(file, 10);
-    EXPECT_FALSE(read.image);
-    EXPECT_EQ(read.error, "too large (20 x 5; at most 10 on a side)");
-    EXPECT_TRUE(pngfile::readPng(file, 20).image);
+    const auto bytes = fs::file_size(file);
+
+    auto wide = pngfile::readPng(file, {.maxSide = 10, .maxBytes = bytes});
+    EXPECT_FALSE(wide.image);
+    EXPECT_EQ(wide.error, "too large (20 x 5; at most 10 on a side)");
+
+    auto heavy = pngfile::readPng(file, {.maxSide = 20, .maxBytes = bytes - 1});
+    EXPECT_FALSE(heavy.image);
+    EXPECT_EQ(heavy.error,
+              "too large (" + std::to_string(bytes) + " bytes; at most " + std::to_string(bytes - 1) + ")");
+
+    EXPECT_TRUE(pngfile::readPng(file, {.maxSide = 20, .maxBytes = bytes}).image);
 }
 
+// What stands at a glyph's path is not always a file: each of these is refused by what it
+// is, unread, rather than read for ever or blocked on.
+struct NotAFileCase {
+    const char* label;
+    void (*make)(const fs::path& at);
+    const char* error;
+
+    friend void PrintTo(const NotAFileCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class PngNotAFile : public PngFile, public testing::WithParamInterface<NotAFileCase> {};
+
+TEST_P(PngNotAFile, IsRefusedUnread) {
+    GetParam().make(file);
+    auto read = pngfile::readPng(file, {.maxSide = 64, .maxBytes = 4096});
+    EXPECT_FALSE(read.image);
+    EXPECT_EQ(read.error, GetParam().error);
+}
+
+std::vector<NotAFileCase> notAFileCases() {
+    std::vector<NotAFileCase> cases = {
+        {"nothing", [](const fs::path&) {}, "no such file"},
+        {"folder", [](const fs::path& at) { fs::create_directory(at); }, "a folder, not a file"},
+        {"dangling_link", [](const fs::path& at) { fs::create_symlink(at.string() + ".gone", at); },
+         "no such file"},
+    };
+#if !defined(_WIN32)
+    cases.push_back({"link_to_an_endless_device",
+                     [](const fs::path& at) { fs::create_symlink("/dev/zero", at); }, "not a regular file"});
+    cases.push_back({"named_pipe", [](const fs::path& at) { ASSERT_EQ(mkfifo(at.c_str(), 0600), 0); },
+                     "not a regular file"});
+#endif
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, PngNotAFile, testing::ValuesIn(notAFileCases()),
+                         [](const testing::TestParamInfo<NotAFileCase>& info) { return info.param.label; });
+
 TEST_F(PngFile, WritingIntoAMissingFolderNamesTheFile) {
-    auto missing =
-        file.parent_path() / ("veltrona-no-folder-" + std::to_string(std::random_device{}())) / "x.png";
+    auto missing = folder / "none" / "x.png";
     try {
         pngfile::PngWriter().write(gradient(2, 2), missing);
         FAIL() << "wrote into a missing folder";
@@ -72,5 +145,101 @@ TEST_F(PngFile, WritingIntoAMissingFolderNamesTheFile) {
         EXPECT_NE(std::string(e.what()).find(missing.string()), std::string::npos) << e.what();
     }
 }
+
+TEST_F(PngFile, ReplacesARegularFileWholeAndLeavesNothingElse) {
+    std::ofstream(file, std::ios::binary) << "an older, longer picture than the new one";
+    auto image = gradient(3, 2);
+    pngfile::PngWriter().write(image, file);
+    auto read = pngfile::readPng(file, {.maxSide = 64, .maxBytes = 4096});
+    ASSERT_TRUE(read.image) << read.error;
+    EXPECT_EQ(read.image->rgba, image.rgba);
+    EXPECT_EQ(folderContents(), std::vector<std::string>{"image.png"});
+}
+
+#if !defined(_WIN32)
+// A disk that fills up mid-write, played by a file size limit: the old picture stays, and
+// so does nothing of the new one.
+TEST_F(PngFile, FailedWriteKeepsTheOldFile) {
+    std::ofstream(file, std::ios::binary) << "old picture";
+    // Noise, which does not compress below the limit.
+    auto image = gradient(128, 128);
+    std::mt19937 noise(7);
+    for (auto& byte : image.rgba) byte = static_cast<std::uint8_t>(noise());
+
+    struct FileSizeLimit {
+        explicit FileSizeLimit(rlim_t bytes) {
+            getrlimit(RLIMIT_FSIZE, &saved);
+            oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit = saved;
+            limit.rlim_cur = bytes;
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        ~FileSizeLimit() {
+            setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, oldHandler);
+        }
+        rlimit saved{};
+        void (*oldHandler)(int) = nullptr;
+    };
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_THROW(pngfile::PngWriter().write(image, file), pngfile::PngError);
+    }
+    EXPECT_EQ(contents(file), "old picture");
+    EXPECT_EQ(folderContents(), std::vector<std::string>{"image.png"});
+}
+#endif
+
+// What stands at an output path and is not a regular file is left exactly as it is.
+struct OutputCase {
+    const char* label;
+    void (*make)(const fs::path& at);
+    const char* kind;
+
+    friend void PrintTo(const OutputCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class PngOutputRefused : public PngFile, public testing::WithParamInterface<OutputCase> {};
+
+TEST_P(PngOutputRefused, WithOneLineNamingThePath) {
+    const auto& c = GetParam();
+    std::ofstream(folder / "other.png", std::ios::binary) << "kept";
+    c.make(file);
+    const auto type = fs::symlink_status(file).type();
+    const auto before = folderContents();
+    try {
+        pngfile::PngWriter().write(gradient(2, 2), file);
+        FAIL() << "wrote over " << c.label;
+    } catch (const pngfile::OutputRefused& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  file.string() + ": is " + c.kind + ", not a regular file; it is left as it is");
+    }
+    EXPECT_EQ(fs::symlink_status(file).type(), type);
+    EXPECT_EQ(folderContents(), before);
+    EXPECT_EQ(contents(folder / "other.png"), "kept");
+}
+
+std::vector<OutputCase> outputCases() {
+    std::vector<OutputCase> cases = {
+        {"folder",
+         [](const fs::path& at) {
+             fs::create_directory(at);
+             std::ofstream(at / "inside.png") << "kept";
+         },
+         "a folder"},
+    };
+#if !defined(_WIN32)
+    cases.push_back({"link_to_a_file", [](const fs::path& at) { fs::create_symlink("other.png", at); },
+                     "a symbolic link"});
+    cases.push_back(
+        {"dangling_link", [](const fs::path& at) { fs::create_symlink("gone.png", at); }, "a symbolic link"});
+    cases.push_back(
+        {"named_pipe", [](const fs::path& at) { ASSERT_EQ(mkfifo(at.c_str(), 0600), 0); }, "a named pipe"});
+#endif
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, PngOutputRefused, testing::ValuesIn(outputCases()),
+                         [](const testing::TestParamInfo<OutputCase>& info) { return info.param.label; });
 
 }  // namespace
