@@ -14,6 +14,7 @@
 namespace {
 
 constexpr char kEmojiFont[] = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf";
+constexpr char kTextFallbackFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 // Colour emoji drawn from Noto Color Emoji, a font of colour bitmaps in one strike.
 class ColourGlyphs : public testing::Test {
@@ -99,6 +100,19 @@ TEST_F(ColourGlyphs, EdgesAreAntiAliasedWithoutDarkFringes) {
     }
     EXPECT_GT(edge, 20);
     EXPECT_LT(dark, edge / 4);
+}
+
+// DejaVu Sans has a black-and-white star and heart. The star shows as an emoji by default,
+// so the colour font draws it; the heart is text unless a variation selector follows it.
+TEST_F(ColourGlyphs, EmojiComeFromTheColourFontBeforeEarlierFallbacks) {
+    BuildOptions options;
+    options.fallbacks = {{kTextFallbackFont, 0}, {kEmojiFont, 0}};
+    auto result = build({"U+2B50", "U+2764"}, options);
+    EXPECT_EQ(result.writtenPerFont, (std::vector<std::size_t>{0, 1, 1}));
+    auto star = inkColours(image("2b50"));
+    EXPECT_GT(star.yellow, star.opaque / 2);
+    auto heart = inkColours(image("2764"));
+    EXPECT_EQ(heart.white, heart.opaque);
 }
 
 TEST_F(ColourGlyphs, BitmapFontCanBeTheMainFont) {
