@@ -77,7 +77,8 @@ std::vector<CharacterSetInfo> characterSets() {
 }
 
 std::vector<std::string> defaultCharacterSets() {
-    return {"ascii", "latin", "hiragana", "katakana", "jis-kanji", "hangul"};
+    return {"ascii",       "latin",     "latin-ext", "greek-cyrillic", "hiragana", "katakana",
+            "cjk-symbols", "fullwidth", "jis-kanji", "hangul",         "emoji"};
 }
 
 std::vector<CodePoint> characterSet(std::string_view name) {
