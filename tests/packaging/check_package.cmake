@@ -14,7 +14,17 @@ foreach(file Veltrona.dll INSTALL.txt
         data/assets/png/3042.png    # hiragana a
         data/assets/png/30a2.png    # katakana a
         data/assets/png/4e9c.png    # first JIS X 0208 kanji
-        data/assets/png/ac00.png)   # first Hangul syllable
+        data/assets/png/ac00.png    # first Hangul syllable
+        data/assets/png/219.png     # Romanian s with comma below (Latin Extended-B)
+        data/assets/png/1ec7.png    # Vietnamese e with circumflex and dot below
+        data/assets/png/3b1.png     # Greek alpha
+        data/assets/png/416.png     # Cyrillic Zhe
+        data/assets/png/3002.png    # ideographic full stop
+        data/assets/png/ff21.png    # full-width A
+        data/assets/png/1f600.png   # grinning face, an emoji above U+FFFF
+        data/assets/png/231a.png    # watch, an emoji below U+FFFF
+        data/assets/png/1f3fb.png   # light skin tone
+        data/assets/png/1f1ef.png)  # regional indicator J
   if(NOT EXISTS ${WORK}/${file})
     message(FATAL_ERROR "the package lacks ${file}")
   endif()

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "emoji_presentation.h"
 #include "jis_kanji.h"
 
 namespace {
@@ -25,6 +26,11 @@ const std::vector<SetDefinition>& definitions() {
          "Latin-1 and Latin Extended-A: accented Latin letters (U+00A0-U+017F)",
          Source::Ranges,
          {{0xA0, 0x17F}}},
+        {"latin-ext",
+         "Latin Extended-B and Latin Extended Additional: Romanian, Vietnamese, African letters "
+         "(U+0180-U+024F, U+1E00-U+1EFF)",
+         Source::Ranges,
+         {{0x180, 0x24F}, {0x1E00, 0x1EFF}}},
         {"greek-cyrillic",
          "Greek and Cyrillic (U+0370-U+04FF)",
          Source::Ranges,
@@ -53,6 +59,10 @@ const std::vector<SetDefinition>& definitions() {
           {0x2CEB0, 0x2EBE0},
           {0x30000, 0x3134A},
           {0x31350, 0x323AF}}},
+        {"emoji",
+         "characters shown as emoji by default, skin tones and flag letters each on its own (1,205)",
+         Source::Ranges,
+         {emojiPresentationRanges().begin(), emojiPresentationRanges().end()}},
         {kFontSet, "every character the font maps", Source::Font, {}},
     };
     return sets;
@@ -67,7 +77,8 @@ std::vector<CharacterSetInfo> characterSets() {
 }
 
 std::vector<std::string> defaultCharacterSets() {
-    return {"ascii", "latin", "hiragana", "katakana", "jis-kanji", "hangul"};
+    return {"ascii",       "latin",     "latin-ext", "greek-cyrillic", "hiragana", "katakana",
+            "cjk-symbols", "fullwidth", "jis-kanji", "hangul",         "emoji"};
 }
 
 std::vector<CodePoint> characterSet(std::string_view name) {

@@ -17,7 +17,8 @@ struct CharacterSetInfo {
 // Every set a user can name, "font" included, in the order the help lists them.
 std::vector<CharacterSetInfo> characterSets();
 
-// What a player gets without naming any set: Latin, Japanese and Korean names.
+// What a player gets without naming any set: Latin, Greek, Cyrillic, Japanese and Korean
+// names, and emoji.
 std::vector<std::string> defaultCharacterSets();
 
 // The characters of a named set other than "font", in ascending order.

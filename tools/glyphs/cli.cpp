@@ -7,6 +7,7 @@
 #include "build_command.h"
 #include "char_sets.h"
 #include "check_command.h"
+#include "default_fonts.h"
 #include "png_error.h"
 #include "tool_error.h"
 
@@ -46,6 +47,7 @@ std::string validateRange(const std::string& text) {
 struct BuildArguments {
     std::string dataFolder;
     std::string fontPath = kDefaultFontPath;
+    bool fontGiven = false;
     long faceIndex = kDefaultFaceIndex;
     std::vector<std::string> fallbacks;
     std::vector<std::string> sets;
@@ -60,19 +62,23 @@ struct CheckArguments {
     std::vector<std::string> names;
 };
 
-void addBuild(CLI::App& app, BuildArguments& args) {
+CLI::App* addBuild(CLI::App& app, BuildArguments& args) {
     auto* build = app.add_subcommand("build", "Render glyph images from a font into DATA/assets/png.");
     build->add_option("-d,--data", args.dataFolder, "The host's data folder; images go to DATA/assets/png")
         ->required()
         ->check(CLI::ExistingDirectory);
-    build->add_option("-f,--font", args.fontPath, "Font file: TTF, OTF or TTC")->capture_default_str();
+    build
+        ->add_option("-f,--font", args.fontPath,
+                     "Font file: TTF, OTF or TTC. Without --font and --fallback, DejaVu Sans and Noto Color "
+                     "Emoji draw what the default font lacks")
+        ->capture_default_str();
     build->add_option("--face", args.faceIndex, "Face of a TTC collection, from 0")
         ->capture_default_str()
         ->check(CLI::NonNegativeNumber);
     build
         ->add_option("--fallback", args.fallbacks,
                      "Fonts for the characters the main font lacks, tried in order; drawn at the main "
-                     "font's size and baseline")
+                     "font's size and baseline. Emoji come from the first colour font that has them")
         ->check(CLI::ExistingFile);
     build->add_option("-s,--set", args.sets, "Character sets, combinable: --set ascii,latin")
         ->delimiter(',')
@@ -88,6 +94,7 @@ void addBuild(CLI::App& app, BuildArguments& args) {
         ->capture_default_str()
         ->check(CLI::Range(1u, kMaxThreads));
     build->footer(setList() + "Without --set, --chars or --names the default sets are drawn.");
+    return build;
 }
 
 void addCheck(CLI::App& app, CheckArguments& args) {
@@ -101,11 +108,20 @@ void addCheck(CLI::App& app, CheckArguments& args) {
     check->add_option("names", args.names, "Names to check");
 }
 
-BuildOptions buildOptions(const BuildArguments& args, bool progressBar) {
+BuildOptions buildOptions(const BuildArguments& args, bool progressBar, std::ostream& err) {
     BuildOptions options;
     options.dataFolder = args.dataFolder;
     options.font = {args.fontPath, args.faceIndex};
     for (const auto& fallback : args.fallbacks) options.fallbacks.push_back({fallback, 0});
+    if (!args.fontGiven && args.fallbacks.empty()) {
+        auto fallbacks = installedFallbacks(kDefaultFallbackFonts);
+        options.fallbacks = std::move(fallbacks.installed);
+        for (const auto& font : fallbacks.missing) {
+            err << kProgram << " build: the fallback font " << font.path
+                << " is not installed (Debian package " << font.package
+                << "); the characters only it has are listed as missing\n";
+        }
+    }
     options.characters.sets = args.sets;
     options.characters.ranges = args.ranges;
     if (!args.namesFile.empty()) options.characters.namesFile = args.namesFile;
@@ -129,7 +145,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     app.require_subcommand(1);
     BuildArguments buildArgs;
     CheckArguments checkArgs;
-    addBuild(app, buildArgs);
+    auto* build = addBuild(app, buildArgs);
     addCheck(app, checkArgs);
     try {
         app.parse(argc, argv);
@@ -151,8 +167,9 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         }
     }
 
+    buildArgs.fontGiven = build->count("--font") > 0;
     try {
-        auto result = buildGlyphSet(buildOptions(buildArgs, progressBar), err);
+        auto result = buildGlyphSet(buildOptions(buildArgs, progressBar, err), err);
         printBuildSummary(result, out);
         return kExitOk;
     } catch (const pngfile::OutputRefused& e) {

@@ -33,6 +33,10 @@ public:
     FT_Face face() const { return ftFace; }
 
     bool has(CodePoint cp) const;
+    // Colour glyphs: emoji fonts, drawn in their own colours.
+    bool colour() const { return FT_HAS_COLOR(ftFace); }
+    // Outlines that scale to any size, rather than bitmaps in fixed sizes (strikes).
+    bool scalable() const { return FT_IS_SCALABLE(ftFace); }
     // Every character the font maps, ascending.
     std::vector<CodePoint> mappedCharacters() const;
     std::string name() const;

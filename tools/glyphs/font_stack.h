@@ -8,7 +8,8 @@
 #include "font_face.h"
 
 // The main font followed by its fallbacks, in order of preference: a character comes from
-// the first font that has it.
+// the first font that has it, except that a character shown as emoji by default comes from
+// the first colour font that has it, as players see it on their phones.
 class FontStack {
 public:
     // Opens every font; throws ToolError naming the first that fails.

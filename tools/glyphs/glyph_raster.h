@@ -3,33 +3,26 @@
 #include <cstdint>
 #include <vector>
 
+#include "bitmap_glyph.h"
 #include "code_point.h"
 #include "font_stack.h"
+#include "raster_metrics.h"
 #include "rgba_image.h"
 
 using GlyphImage = pngfile::RgbaImage;
 
-// Where the font sits in every image: its size in pixels per em, and the baseline's
-// distance from the image's top.
-struct RasterMetrics {
-    int pixelsPerEm;
-    int baseline;
-};
-
-// The largest size at which a full-width glyph fits a wide image and the font's whole
-// line, ascender to descender, fits the image height; the line centred vertically.
-RasterMetrics rasterMetrics(FT_Face face);
-
-// Renders white glyphs with anti-aliased alpha on a transparent background. One per
-// thread: it owns its FreeType faces and reuses its buffers from glyph to glyph. Fallback
-// fonts are drawn at the main font's size and on its baseline, so that a row mixing them
-// still lines up.
+// Renders glyph images: outline fonts as white anti-aliased ink, bitmap fonts (colour emoji)
+// in their own colours, on a transparent background. One per thread: it owns its FreeType
+// faces and reuses its buffers from glyph to glyph. Fallback fonts are drawn at the main
+// font's size and on its baseline, so that a row mixing them still lines up.
 class GlyphRasterizer {
 public:
+    // Sizes every font: outline fonts to the main font's size, bitmap fonts to the strike
+    // nearest above it. Throws ToolError naming a font that cannot be sized.
     explicit GlyphRasterizer(const std::vector<FontSource>& sources);
 
     // The image stays valid until the next call. The glyph is centred on its advance in a
-    // narrow or wide image, and squeezed sideways when its ink is wider than the image.
+    // narrow or wide image, and made narrower when its ink is wider than the image.
     const GlyphImage& render(CodePoint cp, bool wide, std::size_t font = 0);
 
     const RasterMetrics& metrics() const { return layout; }
@@ -38,5 +31,6 @@ private:
     FontStack fonts;
     RasterMetrics layout;
     std::vector<std::uint8_t> coverage;
+    BitmapBuffers bitmaps;
     GlyphImage image;
 };

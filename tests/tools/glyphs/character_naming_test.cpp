@@ -7,6 +7,7 @@
 
 #include "char_sets.h"
 #include "code_point.h"
+#include "emoji_presentation.h"
 #include "glyph_files.h"
 #include "glyph_plan.h"
 #include "tool_error.h"
@@ -42,6 +43,7 @@ TEST_P(SetBoundaries, StartAndEndWhereTheyShouldWithThePluginsCodes) {
 INSTANTIATE_TEST_SUITE_P(Sets, SetBoundaries,
                          testing::Values(SetBoundary{"ascii", 95, 0x20, "32", 0x7E, "126"},
                                          SetBoundary{"latin", 224, 0xA0, "u\\a0", 0x17F, "u\\17f"},
+                                         SetBoundary{"latin-ext", 464, 0x180, "u\\180", 0x1EFF, "u\\1eff"},
                                          SetBoundary{"greek-cyrillic", 391, 0x370, "u\\370", 0x4FF, "u\\4ff"},
                                          SetBoundary{"hiragana", 93, 0x3041, "u\\3041", 0x309F, "u\\309f"},
                                          SetBoundary{"katakana", 175, 0x30A0, "u\\30a0", 0xFF9F, "u\\ff9f"},
@@ -49,7 +51,43 @@ INSTANTIATE_TEST_SUITE_P(Sets, SetBoundaries,
                                          SetBoundary{"fullwidth", 110, 0xFF01, "u\\ff01", 0xFFEE, "u\\ffee"},
                                          SetBoundary{"hangul", 11172, 0xAC00, "u\\ac00", 0xD7A3, "u\\d7a3"},
                                          SetBoundary{"jis-kanji", 6355, 0x4E00, "u\\4e00", 0x9FA0, "u\\9fa0"},
-                                         SetBoundary{"cjk", 97046, 0x3400, "u\\3400", 0x323AF, "u\\323af"}));
+                                         SetBoundary{"cjk", 97046, 0x3400, "u\\3400", 0x323AF, "u\\323af"},
+                                         SetBoundary{"emoji", 1205, 0x231A, "u\\231a", 0x1FAF8, "u\\1faf8"}));
+
+// ---- Emoji: what shows as emoji by default, each code point of a sequence on its own.
+
+struct EmojiCase {
+    const char* label;
+    CodePoint character;
+    bool emoji;
+
+    friend void PrintTo(const EmojiCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class EmojiSet : public testing::TestWithParam<EmojiCase> {};
+
+TEST_P(EmojiSet, HoldsTheEmojiPresentationCharacters) {
+    const auto& c = GetParam();
+    EXPECT_EQ(isEmojiPresentation(c.character), c.emoji);
+    auto set = characterSet("emoji");
+    EXPECT_EQ(std::binary_search(set.begin(), set.end(), c.character), c.emoji);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Characters, EmojiSet,
+    testing::Values(EmojiCase{"watch_first", 0x231A, true}, EmojiCase{"before_watch", 0x2319, false},
+                    EmojiCase{"grinning_face", 0x1F600, true},
+                    EmojiCase{"regional_indicator_A", 0x1F1E6, true},
+                    EmojiCase{"regional_indicator_Z", 0x1F1FF, true},
+                    EmojiCase{"before_regional_indicators", 0x1F1E5, false},
+                    EmojiCase{"light_skin_tone", 0x1F3FB, true}, EmojiCase{"dark_skin_tone", 0x1F3FF, true},
+                    EmojiCase{"family", 0x1F46A, true}, EmojiCase{"unicode_15_shaking_face", 0x1FAE8, true},
+                    EmojiCase{"last_hand_pushing", 0x1FAF8, true}, EmojiCase{"after_last", 0x1FAF9, false},
+                    // Text by default: shown as emoji only with U+FE0F after it.
+                    EmojiCase{"heart_is_text", 0x2764, false}, EmojiCase{"digit_is_text", U'1', false},
+                    // Parts of sequences that draw nothing themselves.
+                    EmojiCase{"zero_width_joiner", 0x200D, false},
+                    EmojiCase{"variation_selector", 0xFE0F, false}, EmojiCase{"tag_letter", 0xE0067, false}));
 
 TEST(JisKanji, HoldBothLevelsFromIconv) {
     auto kanji = characterSet("jis-kanji");

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <cstddef>
+#include <span>
+
+// Where a glyph from a bitmap font (a colour emoji font) goes in a glyph image. Such a font
+// has its glyphs in a few fixed sizes, strikes; one is picked and its bitmaps are scaled so
+// that the strike's line, ascender to descender, fills the main font's em square, the box
+// an ideograph or a kana fills. An emoji then stands as tall as a kana beside it, on the
+// same baseline.
+
+// The main font's em square in the image: `top` is its top row, `size` its height.
+struct EmSquare {
+    double top;
+    double size;
+};
+
+// A bitmap glyph as the strike gives it, in the strike's pixels: its bitmap's size and its
+// offset from the glyph origin (left to the right, top up from the baseline), and the
+// strike's line above and below the baseline.
+struct StrikeGlyph {
+    int width;
+    int rows;
+    int left;
+    int top;
+    double advance;
+    double ascender;
+    double descender;  // negative below the baseline
+};
+
+// Where the scaled bitmap lands in the image, in whole pixels.
+struct PixelRect {
+    int x;
+    int y;
+    int width;
+    int height;
+
+    bool operator==(const PixelRect&) const = default;
+};
+
+// The strike that is scaled the least: the smallest whose line is at least `pixels` high,
+// else the tallest, since shrinking keeps detail that enlarging cannot make up.
+std::size_t pickStrike(std::span<const FT_Bitmap_Size> strikes, int pixels);
+
+// The bitmap in a cell `cellWidth` pixels wide: its line filling `em`, centred on its
+// advance, and shrunk evenly about its middle when wider than the cell less a pixel each
+// side, so that neighbours never touch and nothing is squeezed out of shape.
+PixelRect placeBitmap(const StrikeGlyph& glyph, EmSquare em, int cellWidth);
