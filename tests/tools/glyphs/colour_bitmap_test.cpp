@@ -91,9 +91,8 @@ TEST(ImageBlit, IsClippedToTheTarget) {
 // a grey of (255 + 0) / (255 + 128) of white, 170. Premultiplying again in the scaler
 // would weigh the white more and make it 227.
 TEST(ImageScaling, AveragesColoursByTheirAlpha) {
-    const std::vector<std::uint8_t> row = {255, 255, 255, 255, 0, 0, 0, 128};
-    PremultipliedImage from{2, 2, row};
-    from.rgba.insert(from.rgba.end(), row.begin(), row.end());
+    // Written out whole: GCC 12 at -O2 misreads an insert of the row as out of bounds.
+    PremultipliedImage from{2, 2, {255, 255, 255, 255, 0, 0, 0, 128, 255, 255, 255, 255, 0, 0, 0, 128}};
     PremultipliedImage shrunk;
     scaleImage(from, 1, 1, shrunk);
     pngfile::RgbaImage image{1, 1, std::vector<std::uint8_t>(4, 0)};
