@@ -25,7 +25,6 @@ inline constexpr std::int32_t kUpperBlockNudge = 3;
 inline constexpr double kLowerBlockGap = 22.0;
 
 inline constexpr float kDrawScale = 0.5f;
-inline constexpr double kDrawScaleFactor = 0.5;
 inline constexpr unsigned char kDrawColour[4] = {255, 255, 255, 255};
 
 // The scaled layout draws the fixed layout of this screen, mapped onto the real one about

@@ -20,7 +20,8 @@ struct ScreenMapping {
 };
 
 inline ScreenMapping scaledMapping(Vector2 screen) {
-    return {screen.Y / static_cast<double>(kReferenceHeight), screen.X * kCentreFactor, screen.Y * kCentreFactor};
+    return {screen.Y / static_cast<double>(kReferenceHeight), screen.X * kCentreFactor,
+            screen.Y * kCentreFactor};
 }
 
 inline Vector2 scaledPosition(std::int32_t x, std::int32_t y, const ScreenMapping& map) {
@@ -31,7 +32,7 @@ inline Vector2 scaledPosition(std::int32_t x, std::int32_t y, const ScreenMappin
 }
 
 inline float scaledDrawScale(const ScreenMapping& map) {
-    return static_cast<float>(kDrawScaleFactor * map.scale);
+    return static_cast<float>(static_cast<double>(kDrawScale) * map.scale);
 }
 
 }  // namespace layout

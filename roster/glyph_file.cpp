@@ -1,6 +1,7 @@
 #include "glyph_file.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include "GlyphCodeSplitter.h"
 
@@ -51,12 +52,18 @@ std::string ownGlyphFileStem(const std::string& code) {
     return stem;
 }
 
-std::filesystem::path ownGlyphImagePath(const std::filesystem::path& dataFolder, const std::string& code) {
-    return glyphFolder(dataFolder) / ownGlyphFileName(code);
+std::string ownGlyphFileName(const std::string& code) {
+    std::string name = kOwnFilePrefix;
+    name += glyphFileName(code);
+    return name;
 }
 
-std::string ownGlyphFileName(const std::string& code) {
-    auto name = ownGlyphFileStem(code);
-    name += kImageExtension;
-    return name;
+std::filesystem::path chosenGlyphImagePath(const std::filesystem::path& glyphFolder,
+                                           const std::string& code) {
+    if (sharesNarrowStem(code)) {
+        auto own = glyphFolder / ownGlyphFileName(code);
+        std::error_code error;
+        if (std::filesystem::is_regular_file(own, error)) return own;
+    }
+    return glyphFolder / glyphFileName(code);
 }

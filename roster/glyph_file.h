@@ -27,6 +27,9 @@ bool sharesNarrowStem(const std::string& code);
 // "u105" for u\105: the stem of the file of its own of a code that shares a narrow stem.
 std::string ownGlyphFileStem(const std::string& code);
 
-std::filesystem::path ownGlyphImagePath(const std::filesystem::path& dataFolder, const std::string& code);
-
 std::string ownGlyphFileName(const std::string& code);
+
+// The file the plugin loads for a code from the glyph folder: its own file when the code
+// shares a narrow stem and a glyph set has that file as a regular file (links followed),
+// else STEM.png.
+std::filesystem::path chosenGlyphImagePath(const std::filesystem::path& glyphFolder, const std::string& code);

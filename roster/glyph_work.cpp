@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <memory>
-#include <system_error>
 
-#include "GlyphCodeSplitter.h"
+#include "drawn_glyphs.h"
 #include "glyph_file.h"
 #include "name_limits.h"
-#include "zero_width.h"
 
 std::filesystem::path pathFromWide(const std::wstring& wide) {
     // Windows paths are natively wide. Elsewhere wchar_t holds UTF-32, which the path
@@ -20,16 +18,6 @@ std::filesystem::path pathFromWide(const std::wstring& wide) {
 }
 
 namespace {
-// A character whose stem an ASCII character shares (U+0105 and i: "105") has a file of its
-// own in newer glyph sets; older sets have only the shared one, which then stands in.
-std::filesystem::path chosenImagePath(const std::filesystem::path& folder, const std::string& code) {
-    if (sharesNarrowStem(code)) {
-        auto own = folder / ownGlyphFileName(code);
-        std::error_code error;
-        if (std::filesystem::is_regular_file(own, error)) return own;
-    }
-    return folder / glyphFileName(code);
-}
 // Each load decodes a PNG and uploads a texture in a real host, on the game thread: a file
 // already held by some entry is shared, not loaded again.
 std::shared_ptr<ImageWrapper> sharedImage(const std::filesystem::path& path, LoadedImages& loaded) {
@@ -44,12 +32,12 @@ std::shared_ptr<ImageWrapper> sharedImage(const std::filesystem::path& path, Loa
 void loadPlayerGlyphs(const std::string& key, const std::string& displayName,
                       const std::filesystem::path& dataFolder, GlyphTables tables) {
     // Zero-width characters get no cell: no image, no width bit and no code, so the three
-    // tables stay aligned; they do not count against the cap either.
-    auto codes = GlyphCodeSplitter().splitFirst(displayName, veltrona::kMaxGlyphsPerName, isZeroWidthGlyphCode);
+    // tables stay aligned.
+    auto codes = drawnGlyphCodes(displayName);
     // Joined once per player, not once per glyph.
     const auto folder = glyphFolder(dataFolder);
     for (const auto& code : codes) {
-        tables.images[key].push_back(sharedImage(chosenImagePath(folder, code), tables.loaded));
+        tables.images[key].push_back(sharedImage(chosenGlyphImagePath(folder, code), tables.loaded));
         tables.widths[key].push_back(isWideGlyphCode(code));
     }
     tables.codes[key] = std::move(codes);

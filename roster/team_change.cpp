@@ -28,7 +28,8 @@ void Veltrona::onTeamChanged(std::string) {
 
             bool onTeamZero = team == 0;
             if (onTeamZero) ++teamZeroRowCount;
-            auto& entry = roster.emplace_back(RosterEntry{key, player.GetMatchScore(), onTeamZero, keptName(displayName)});
+            auto& entry = roster.emplace_back(
+                RosterEntry{key, player.GetMatchScore(), onTeamZero, keptName(displayName)});
             // A renamed player is drawn by the new name. Players sharing a key (bots of one
             // name, a repeated id) share the glyphs of the first of them in the list.
             bool renamed = firstOfKey && glyphCodes.contains(key) && glyphNames[key] != entry.displayName;

@@ -6,11 +6,9 @@
 #include <set>
 #include <system_error>
 
-#include "GlyphCodeSplitter.h"
+#include "drawn_glyphs.h"
 #include "glyph_files.h"
-#include "name_limits.h"
 #include "names_file.h"
-#include "zero_width.h"
 
 namespace {
 
@@ -30,19 +28,16 @@ bool isRegularFile(const std::filesystem::path& file) {
     return std::filesystem::is_regular_file(file, error);
 }
 
-// The plugin's choice: a code sharing an ASCII character's stem loads its own file when
-// that is a regular file, and the shared one otherwise.
+// The file the plugin loads, and for a code sharing an ASCII character's stem whose own
+// file is not there, that own file.
 GlyphFileStatus statusOf(std::string code, const std::filesystem::path& dataFolder) {
-    if (sharesNarrowStem(code)) {
-        auto own = ownGlyphImagePath(dataFolder, code);
-        if (isRegularFile(own)) return {std::move(code), std::move(own), true, {}};
-        auto shared = glyphImagePath(dataFolder, code);
-        bool present = isRegularFile(shared);
-        return {std::move(code), std::move(shared), present, std::move(own)};
-    }
-    auto file = glyphImagePath(dataFolder, code);
+    const auto folder = glyphFolder(dataFolder);
+    auto file = chosenGlyphImagePath(folder, code);
     bool present = isRegularFile(file);
-    return {std::move(code), std::move(file), present, {}};
+    std::filesystem::path missingOwnFile;
+    if (sharesNarrowStem(code) && file.filename() != ownGlyphFileName(code))
+        missingOwnFile = folder / ownGlyphFileName(code);
+    return {std::move(code), std::move(file), present, std::move(missingOwnFile)};
 }
 
 // "i's 105.png": the ASCII character whose image stands in for a missing own file.
@@ -97,7 +92,7 @@ std::vector<NameCheck> checkNames(const std::vector<std::string>& names,
     for (const auto& name : names) {
         NameCheck check{name, {}};
         // The glyphs the plugin draws: zero-width characters left out, 128 at most.
-        for (auto& code : GlyphCodeSplitter{}.splitFirst(name, veltrona::kMaxGlyphsPerName, isZeroWidthGlyphCode))
+        for (auto& code : drawnGlyphCodes(name))
             check.glyphs.push_back(statusOf(std::move(code), dataFolder));
         checks.push_back(std::move(check));
     }

@@ -14,11 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string displayText(const fs::path& path) {
-    auto text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
 // Hidden, and unique among the threads and runs that write into one folder at once.
 fs::path temporaryBeside(const fs::path& path) {
     thread_local std::mt19937_64 random{std::random_device{}()};
@@ -39,6 +34,11 @@ std::string cannotWrite(const fs::path& path, const std::string& why) {
 }
 
 }  // namespace
+
+std::string displayText(const fs::path& path) {
+    auto text = path.u8string();
+    return {text.begin(), text.end()};
+}
 
 std::optional<std::string> unreplaceableKind(const fs::path& path) {
     std::error_code error;

@@ -10,6 +10,9 @@
 
 namespace pngfile {
 
+// A path as UTF-8 text, for messages.
+std::string displayText(const std::filesystem::path& path);
+
 // What stands at `path` when it is something a writer must not replace: "a folder",
 // "a symbolic link", "a device", "a named pipe" ... Nothing when the path is free or holds
 // a regular file. A link is refused whatever it points to: replacing it would turn it into

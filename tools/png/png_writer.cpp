@@ -42,11 +42,6 @@ bool encodePng(const RgbaImage& image, unsigned char** rows, std::vector<unsigne
     return true;
 }
 
-std::string displayText(const std::filesystem::path& path) {
-    auto text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
 }  // namespace
 
 void PngWriter::write(const RgbaImage& image, const std::filesystem::path& path) {
