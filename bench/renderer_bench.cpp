@@ -6,33 +6,38 @@
 #include <memory>
 #include <vector>
 
-#include "Veltrona.h"
 #include "allocation_counter.h"
+#include "overlay.h"
+#include "roster.h"
 #include "world.h"
 
 namespace {
 
 struct Lobby {
     sim::World world;
-    Veltrona plugin;
+    GameWrapper game{world.address()};
+    Roster roster;
+    Overlay overlay;
 
     Lobby(int rows, int glyphs, bool scaled) {
-        plugin.gameWrapper = std::make_shared<GameWrapper>(world.address());
         // The scaled layout maps every glyph onto a screen other than its reference one.
         if (scaled) {
-            plugin.layoutChoice = layout::Choice::scaled;
+            overlay.layoutChoice = layout::Choice::scaled;
             world.screen = {2560, 1440};
         }
         for (int row = 0; row < rows; ++row) {
             std::string key = "player-" + std::to_string(row);
-            plugin.roster.push_back({key, 0, row < rows / 2, key});
+            roster.rows.push_back({key, 0, row < rows / 2, key});
+            auto& player = roster.glyphs.players[key];
             for (int glyph = 0; glyph < glyphs; ++glyph) {
-                plugin.glyphImages[key].push_back(std::make_shared<ImageWrapper>("g.png", true, false));
-                plugin.glyphWidths[key].push_back(glyph % 3 != 0);
+                player.glyphs.push_back(
+                    {"g", std::make_shared<ImageWrapper>("g.png", true, false), glyph % 3 != 0});
             }
         }
-        plugin.teamZeroRowCount = rows / 2;
+        roster.teamZeroRowCount = rows / 2;
     }
+
+    void draw(CanvasWrapper canvas) { drawGlyphRows(overlay, roster, game, canvas); }
 };
 
 struct Draw {
@@ -44,32 +49,33 @@ struct Draw {
 // What the host sees of one frame: the positions and images, in order.
 std::vector<Draw> recordFrame(Lobby& lobby) {
     lobby.world.calls.clear();
-    lobby.plugin.drawGlyphRows(CanvasWrapper(lobby.world.address()));
+    lobby.draw(CanvasWrapper(lobby.world.address()));
     std::vector<Draw> draws;
     const auto& calls = lobby.world.calls;
     for (std::size_t i = 2; i + 1 < calls.size(); i += 2) {
         draws.push_back({calls[i].position, nullptr, calls[i + 1].scale});
     }
     std::size_t next = 0;
-    for (const auto& entry : lobby.plugin.roster) {
-        for (const auto& image : lobby.plugin.glyphImages[entry.playerKey]) draws[next++].image = image.get();
+    for (const auto& entry : lobby.roster.rows) {
+        for (const auto& glyph : lobby.roster.glyphs.players.at(entry.playerKey).glyphs)
+            draws[next++].image = glyph.image.get();
     }
     return draws;
 }
 
 void reportAllocations(benchmark::State& state, std::size_t before) {
-    state.counters["allocs_per_frame"] = benchmark::Counter(
-        static_cast<double>(allocationCount() - before) / static_cast<double>(state.iterations()));
+    state.counters["allocs_per_frame"] = benchmark::Counter(static_cast<double>(allocationCount() - before) /
+                                                            static_cast<double>(state.iterations()));
 }
 
 void BM_DrawGlyphRows(benchmark::State& state) {
     Lobby lobby(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), state.range(2) != 0);
     CanvasWrapper canvas(lobby.world.address());
-    lobby.plugin.drawGlyphRows(canvas);  // the record grows to its working size once
+    lobby.draw(canvas);  // the record grows to its working size once
     auto before = allocationCount();
     for (auto _ : state) {
         lobby.world.calls.clear();
-        lobby.plugin.drawGlyphRows(canvas);
+        lobby.draw(canvas);
         benchmark::DoNotOptimize(lobby.world.calls.data());
     }
     reportAllocations(state, before);
@@ -96,7 +102,11 @@ void BM_PrecomputedCanvasCalls(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_DrawGlyphRows)->ArgNames({"rows", "glyphs", "scaled"})->Args({8, 16, 0})->Args({64, 24, 0})->Args({64, 24, 1});
+BENCHMARK(BM_DrawGlyphRows)
+    ->ArgNames({"rows", "glyphs", "scaled"})
+    ->Args({8, 16, 0})
+    ->Args({64, 24, 0})
+    ->Args({64, 24, 1});
 BENCHMARK(BM_PrecomputedCanvasCalls)
     ->ArgNames({"rows", "glyphs", "scaled"})
     ->Args({8, 16, 0})

@@ -1,18 +1,16 @@
-#include "Veltrona.h"
+#include "overlay.h"
 
-void Veltrona::onOpenScoreboard(std::string) {
-    pruneRoster();
-    refreshScores();
-    orderRoster();
-    scoreboardClosed = false;
-    gameWrapper->UnregisterDrawables();
-    // The host keeps the callable; it refers to the plugin without owning it, and onUnload
-    // takes it back before the plugin goes.
-    Veltrona* self = this;
-    gameWrapper->RegisterDrawable([self](CanvasWrapper canvas) { self->drawGlyphRows(canvas); });
+void showOverlay(Overlay& overlay, const Roster& roster, GameWrapper& game) {
+    overlay.scoreboardClosed = false;
+    game.UnregisterDrawables();
+    Overlay* shown = &overlay;
+    const Roster* drawn = &roster;
+    GameWrapper* host = &game;
+    game.RegisterDrawable(
+        [shown, drawn, host](CanvasWrapper canvas) { drawGlyphRows(*shown, *drawn, *host, canvas); });
 }
 
-void Veltrona::onCloseScoreboard(std::string) {
-    gameWrapper->UnregisterDrawables();
-    scoreboardClosed = true;
+void hideOverlay(Overlay& overlay, GameWrapper& game) {
+    game.UnregisterDrawables();
+    overlay.scoreboardClosed = true;
 }

@@ -1,18 +1,14 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "RosterEntry.h"
 #include "TessarinPlugin.h"
-#include "Vector2.h"
-#include "glyph_tables.h"
-#include "glyph_work.h"
-#include "layout.h"
+#include "overlay.h"
+#include "roster.h"
 
-// The plugin object. Every handler the host calls is a member, and all state lives here;
-// the host never runs two of them at once, so nothing is locked.
+// The plugin object: holds the roster and the overlay and wires the host's callbacks to
+// them. The host never runs two handlers at once, so nothing is locked.
 class Veltrona final : public Tessarin::Plugin::TessarinPlugin {
 public:
     void onLoad() override;
@@ -28,24 +24,12 @@ public:
     void onOpenScoreboard(std::string eventName);
     void onCloseScoreboard(std::string eventName);
 
-    // Scoreboard-open refresh, in the order it runs.
-    void pruneRoster();
-    void refreshScores();
-    void orderRoster();
+    const Roster& roster() const { return roster_; }
+    const Overlay& overlay() const { return overlay_; }
 
-    // Per frame while the scoreboard is open.
-    void drawGlyphRows(CanvasWrapper canvas);
+private:
+    void logPrune(const PruneReport& report);
 
-    GlyphTables glyphTables() { return {glyphImages, glyphWidths, glyphCodes, glyphNames, loadedImages}; }
-
-    Vector2 screenSize{0, 0};
-    std::vector<RosterEntry> roster;
-    GlyphImageTable glyphImages;
-    GlyphWidthTable glyphWidths;
-    GlyphCodeTable glyphCodes;
-    GlyphNameTable glyphNames;
-    LoadedImages loadedImages;
-    bool scoreboardClosed = true;
-    std::int32_t teamZeroRowCount = 0;
-    layout::Choice layoutChoice = layout::Choice::fixed;
+    Roster roster_;
+    Overlay overlay_;
 };

@@ -14,9 +14,9 @@ void Veltrona::runCommand(const std::vector<std::string>& words) {
     if (words.size() > 1) {
         const std::string& option = words[1];
         if (option == veltrona::kOptionScaled) {
-            layoutChoice = layout::Choice::scaled;
+            overlay_.layoutChoice = layout::Choice::scaled;
         } else if (option == veltrona::kOptionFixed) {
-            layoutChoice = layout::Choice::fixed;
+            overlay_.layoutChoice = layout::Choice::fixed;
         } else {
             std::string line = veltrona::kLogUnknownOptionBefore;
             line += option;

@@ -1,10 +1,9 @@
 #include "actors.h"
 
-#include "world.h"
+#include "world_at.h"
 
 // Handles: a game event or server points at the world; a player at its list element.
 namespace {
-sim::World& world(std::uintptr_t address) { return *reinterpret_cast<sim::World*>(address); }
 const sim::Player& player(std::uintptr_t address) { return *reinterpret_cast<const sim::Player*>(address); }
 }  // namespace
 
@@ -45,22 +44,20 @@ UniqueIDWrapper PlayerReplicationInfoWrapper::GetUniqueIdWrapper() {
 
 PriWrapper::PriWrapper(std::uintptr_t mem) : PlayerReplicationInfoWrapper(mem), ActorWrapper(mem) {}
 
-int PriWrapper::GetMatchScore() {
-    return memory_address == 0 ? 0 : player(memory_address).score;
-}
+int PriWrapper::GetMatchScore() { return memory_address == 0 ? 0 : player(memory_address).score; }
 
 template <typename T>
 ArrayWrapper<T>::ArrayWrapper(std::uintptr_t mem) : memory_address(mem) {}
 
 template <typename T>
 int ArrayWrapper<T>::Count() {
-    return memory_address == 0 ? 0 : static_cast<int>(world(memory_address).players.size());
+    return memory_address == 0 ? 0 : static_cast<int>(sim::worldAt(memory_address).players.size());
 }
 
 template <typename T>
 T ArrayWrapper<T>::Get(int index) {
     if (memory_address == 0 || index < 0) return T(0);
-    auto& players = world(memory_address).players;
+    auto& players = sim::worldAt(memory_address).players;
     if (static_cast<std::size_t>(index) >= players.size() || !players[index]) return T(0);
     return T(reinterpret_cast<std::uintptr_t>(&*players[index]));
 }

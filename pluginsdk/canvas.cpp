@@ -1,13 +1,8 @@
 #include "CanvasWrapper.h"
-
-#include "world.h"
+#include "world_at.h"
 
 // Canvas calls happen every frame: their records carry no strings, so recording a frame
 // allocates nothing once the record has grown to its working size.
-namespace {
-sim::World& world(std::uintptr_t address) { return *reinterpret_cast<sim::World*>(address); }
-}  // namespace
-
 CanvasWrapper::CanvasWrapper(std::uintptr_t mem) : memory_address(mem) {}
 
 void CanvasWrapper::SetColor(char red, char green, char blue, char alpha) {
@@ -15,14 +10,14 @@ void CanvasWrapper::SetColor(char red, char green, char blue, char alpha) {
     c.op = sim::Op::SetColor;
     c.rgba = {static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green),
               static_cast<std::uint8_t>(blue), static_cast<std::uint8_t>(alpha)};
-    world(memory_address).calls.push_back(std::move(c));
+    sim::worldAt(memory_address).calls.push_back(std::move(c));
 }
 
 void CanvasWrapper::SetPosition(Vector2 position) {
     sim::Call c;
     c.op = sim::Op::SetPosition;
     c.position = position;
-    world(memory_address).calls.push_back(std::move(c));
+    sim::worldAt(memory_address).calls.push_back(std::move(c));
 }
 
 void CanvasWrapper::DrawTexture(ImageWrapper* image, float scale) {
@@ -30,5 +25,5 @@ void CanvasWrapper::DrawTexture(ImageWrapper* image, float scale) {
     c.op = sim::Op::DrawTexture;
     c.value = image == nullptr ? -1 : image->handle();
     c.scale = scale;
-    world(memory_address).calls.push_back(std::move(c));
+    sim::worldAt(memory_address).calls.push_back(std::move(c));
 }

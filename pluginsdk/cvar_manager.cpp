@@ -1,18 +1,14 @@
 #include <algorithm>
 
 #include "CVarManagerWrapper.h"
-#include "world.h"
-
-namespace {
-sim::World& world(std::uintptr_t address) { return *reinterpret_cast<sim::World*>(address); }
-}  // namespace
+#include "world_at.h"
 
 CVarManagerWrapper::CVarManagerWrapper(std::uintptr_t mem) : memory_address(mem) {}
 
 void CVarManagerWrapper::registerNotifier(std::string name,
                                           std::function<void(std::vector<std::string>)> callback,
                                           std::string description, unsigned char permissions) {
-    auto& w = world(memory_address);
+    auto& w = sim::worldAt(memory_address);
     sim::Call c;
     c.op = sim::Op::registerNotifier;
     c.text = name;
@@ -29,7 +25,7 @@ void CVarManagerWrapper::registerNotifier(std::string name,
 }
 
 void CVarManagerWrapper::executeCommand(std::string command, bool log) {
-    auto& w = world(memory_address);
+    auto& w = sim::worldAt(memory_address);
     sim::Call c;
     c.op = sim::Op::executeCommand;
     c.text = command;
@@ -42,5 +38,5 @@ void CVarManagerWrapper::log(std::string text) {
     sim::Call c;
     c.op = sim::Op::log;
     c.text = std::move(text);
-    world(memory_address).calls.push_back(std::move(c));
+    sim::worldAt(memory_address).calls.push_back(std::move(c));
 }

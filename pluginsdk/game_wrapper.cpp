@@ -1,10 +1,9 @@
 #include <algorithm>
 
 #include "GameWrapper.h"
-#include "world.h"
+#include "world_at.h"
 
 namespace {
-sim::World& world(std::uintptr_t address) { return *reinterpret_cast<sim::World*>(address); }
 
 sim::Call call(sim::Op op, std::string text = {}) {
     sim::Call c;
@@ -16,20 +15,20 @@ sim::Call call(sim::Op op, std::string text = {}) {
 
 GameWrapper::GameWrapper(std::uintptr_t mem) : memory_address(mem) {}
 
-bool GameWrapper::IsInOnlineGame() { return world(memory_address).online; }
+bool GameWrapper::IsInOnlineGame() { return sim::worldAt(memory_address).online; }
 
 ServerWrapper GameWrapper::GetOnlineGame() {
-    auto& w = world(memory_address);
+    auto& w = sim::worldAt(memory_address);
     return ServerWrapper(w.online && w.game ? w.address() : 0);
 }
 
 ServerWrapper GameWrapper::GetGameEventAsServer() {
-    auto& w = world(memory_address);
+    auto& w = sim::worldAt(memory_address);
     return ServerWrapper(w.game ? w.address() : 0);
 }
 
 void GameWrapper::HookEvent(std::string eventName, std::function<void(std::string)> callback) {
-    auto& w = world(memory_address);
+    auto& w = sim::worldAt(memory_address);
     w.calls.push_back(call(sim::Op::HookEvent, eventName));
     auto hook = std::find_if(w.hooks.begin(), w.hooks.end(),
                              [&](const sim::Hook& h) { return h.event == eventName; });
@@ -41,25 +40,25 @@ void GameWrapper::HookEvent(std::string eventName, std::function<void(std::strin
 }
 
 void GameWrapper::UnhookEvent(std::string eventName) {
-    auto& w = world(memory_address);
+    auto& w = sim::worldAt(memory_address);
     w.calls.push_back(call(sim::Op::UnhookEvent, eventName));
     std::erase_if(w.hooks, [&](const sim::Hook& h) { return h.event == eventName; });
 }
 
 void GameWrapper::RegisterDrawable(std::function<void(CanvasWrapper)> callback) {
-    auto& w = world(memory_address);
+    auto& w = sim::worldAt(memory_address);
     w.calls.push_back(call(sim::Op::RegisterDrawable));
     w.drawables.push_back(std::move(callback));
 }
 
 void GameWrapper::UnregisterDrawables() {
-    auto& w = world(memory_address);
+    auto& w = sim::worldAt(memory_address);
     w.calls.push_back(call(sim::Op::UnregisterDrawables));
     w.drawables.clear();
 }
 
 std::wstring GameWrapper::GetDataFolderW() {
-    const auto& folder = world(memory_address).dataFolder;
+    const auto& folder = sim::worldAt(memory_address).dataFolder;
     // Outside Windows a path's wstring() goes through the C locale; go by UTF-32 instead.
     if constexpr (sizeof(wchar_t) == sizeof(char16_t)) {
         return folder.wstring();
@@ -69,4 +68,4 @@ std::wstring GameWrapper::GetDataFolderW() {
     }
 }
 
-Vector2 GameWrapper::GetScreenSize() { return world(memory_address).screen; }
+Vector2 GameWrapper::GetScreenSize() { return sim::worldAt(memory_address).screen; }

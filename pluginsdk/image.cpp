@@ -1,4 +1,5 @@
 #include <fstream>
+#include <new>
 #include <system_error>
 
 #include "ImageWrapper.h"
@@ -19,6 +20,8 @@ bool readableFile(const std::filesystem::path& path) {
 ImageWrapper::ImageWrapper(std::filesystem::path path, bool, bool) : handle_(-1), host_(0) {
     auto* w = sim::World::current();
     if (w == nullptr) return;
+    if (w->imagesBeforeFailure == 0) throw std::bad_alloc();
+    if (w->imagesBeforeFailure > 0) --w->imagesBeforeFailure;
     bool readable = readableFile(path);
     handle_ = w->nextImageHandle++;
     host_ = w->address();

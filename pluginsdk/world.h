@@ -91,6 +91,9 @@ public:
     std::vector<std::optional<Player>> players;
     Vector2 screen{1920, 1080};
     std::filesystem::path dataFolder;
+    // After this many more image loads, the next one throws std::bad_alloc, as a host out
+    // of memory would; negative never fails.
+    int imagesBeforeFailure = -1;
 
     // What the plugin registered.
     std::vector<Command> commands;

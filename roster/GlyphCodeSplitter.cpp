@@ -5,6 +5,8 @@
 #include <limits>
 #include <utility>
 
+#include "utf8.h"
+
 namespace {
 
 bool isNarrow(unsigned char byte) { return byte < 0x80; }
@@ -22,16 +24,6 @@ using CodeBuffer = std::array<char, 10>;
 std::size_t writeNumber(CodeBuffer& buffer, std::size_t used, std::uint32_t value, int base) {
     auto end = std::to_chars(buffer.data() + used, buffer.data() + buffer.size(), value, base).ptr;
     return static_cast<std::size_t>(end - buffer.data());
-}
-
-// Mask for the first byte of a run, by the number of bytes gathered (not by what the lead
-// byte announces).
-std::uint32_t firstByteMask(std::size_t runLength) {
-    switch (runLength) {
-        case 2: return 0x1F;
-        case 3: return 0x0F;
-        default: return 0x07;
-    }
 }
 
 }  // namespace
@@ -72,13 +64,11 @@ void GlyphCodeSplitter::gather(std::string_view name, std::size_t limit, CodeFil
             flush(drop);
             if (output.size() >= wanted) break;
         }
-        if (pendingLength < kLongestDecodedRun) pending[pendingLength] = static_cast<signed char>(c);
+        if (pendingLength < kLongestDecodedRun) pending[pendingLength] = c;
         ++pendingLength;
-        pendingCount = 1;
     }
     if (pendingLength != 0 && output.size() < wanted) flush(drop);
     pendingLength = 0;
-    pendingCount = 0;
 }
 
 void GlyphCodeSplitter::emit(std::string_view code, CodeFilter drop) {
@@ -93,18 +83,13 @@ void GlyphCodeSplitter::flush(CodeFilter drop) {
     auto runLength = pendingLength;
     if (runLength == 1) {
         // A lone high byte keeps its sign-widened 32-bit pattern: 0x80 gives ffffff80.
-        length = writeNumber(buffer, length, static_cast<std::uint32_t>(pending.front()), 16);
+        auto widened = static_cast<std::int32_t>(static_cast<signed char>(pending.front()));
+        length = writeNumber(buffer, length, static_cast<std::uint32_t>(widened), 16);
     } else if (runLength <= kLongestDecodedRun) {
-        // 32 bits wide so that a four-byte run keeps its whole code point (U+1F600, not
-        // U+F600); shorter runs never reach beyond 16 bits.
-        std::uint32_t value = static_cast<std::uint32_t>(pending.front()) & firstByteMask(runLength);
-        for (std::size_t i = 1; i < runLength; ++i) {
-            value = (value << 6) | (static_cast<std::uint32_t>(pending[i]) & 0x3F);
-        }
-        length = writeNumber(buffer, length, value, 16);
+        // A four-byte run keeps its whole code point (U+1F600, not U+F600).
+        length = writeNumber(buffer, length, utf8::runValue({pending.data(), runLength}), 16);
     }
     // Five or more bytes decode to nothing: the code is the bare prefix.
     emit({buffer.data(), length}, drop);
     pendingLength = 0;
-    pendingCount = 0;
 }

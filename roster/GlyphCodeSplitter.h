@@ -25,7 +25,8 @@ public:
 
     // The first `limit` codes of the name that `drop` (if given) keeps. Reading stops once
     // they are made, so a name costs no more than its limit, however long it is.
-    std::vector<std::string> splitFirst(std::string_view name, std::size_t limit, CodeFilter drop = nullptr) &&;
+    std::vector<std::string> splitFirst(std::string_view name, std::size_t limit,
+                                        CodeFilter drop = nullptr) &&;
 
 private:
     void gather(std::string_view name, std::size_t limit, CodeFilter drop);
@@ -33,11 +34,10 @@ private:
     void flush(CodeFilter drop);
 
     std::vector<std::string> output;
-    // The first bytes of the current run, sign-widened: a longer run has no value, so only
-    // its length is kept beyond them.
-    std::array<std::int32_t, 4> pending{};
+    // The first bytes of the current run: a longer run has no value, so only its length is
+    // kept beyond them.
+    std::array<char, 4> pending{};
     std::size_t pendingLength = 0;
-    std::int32_t pendingCount = 0;
 };
 
 inline constexpr char kWideGlyphPrefix[] = "u\\";

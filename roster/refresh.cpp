@@ -1,71 +1,67 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "Veltrona.h"
-#include "glyph_work.h"
-#include "names.h"
 #include "player_key.h"
 #include "player_walk.h"
+#include "roster.h"
 
-void Veltrona::pruneRoster() {
-    if (!scoreboardClosed) return;
-    auto server = currentGame(*gameWrapper);
-    if (!server) return;
+PruneReport pruneRoster(Roster& roster, GameWrapper& game) {
+    PruneReport report;
+    auto server = currentGame(game);
+    if (!server) return report;
 
     // Keys nobody in the game claims any more; each present player claims one, so a
     // duplicated key loses only as many entries as it has players missing.
     std::vector<std::string> departed;
-    departed.reserve(roster.size());
-    for (const auto& entry : roster) departed.push_back(entry.playerKey);
+    departed.reserve(roster.rows.size());
+    for (const auto& entry : roster.rows) departed.push_back(entry.playerKey);
     forEachPlayer(
         *server,
         [&](PriWrapper& player) {
             auto candidate = std::find(departed.begin(), departed.end(), getPlayerKey(player));
             if (candidate != departed.end()) departed.erase(candidate);
         },
-        [&] { cvarManager->log(veltrona::kLogNullPlayer); });
+        [&] { ++report.nullPlayers; });
 
-    bool removed = false;
     for (const auto& key : departed) {
-        auto entry = std::find_if(roster.begin(), roster.end(),
+        auto entry = std::find_if(roster.rows.begin(), roster.rows.end(),
                                   [&](const RosterEntry& e) { return e.playerKey == key; });
-        if (entry == roster.end()) continue;
-        roster.erase(entry);
-        // All the tables go, so that a player who comes back gets images and width bits
-        // afresh, aligned with each other.
-        dropPlayerGlyphs(key, glyphTables());
-        cvarManager->log(veltrona::kLogErasePrefix + key);
-        removed = true;
+        if (entry == roster.rows.end()) continue;
+        roster.rows.erase(entry);
+        // The whole record goes, so that a player who comes back gets glyphs afresh.
+        dropPlayerGlyphs(roster.glyphs, key);
+        report.erasedKeys.push_back(key);
     }
-    if (removed) forgetReleasedImages(glyphTables());
+    if (report.erasedKeys.empty()) return report;
+    forgetReleasedImages(roster.glyphs);
     // The renderer splits the rows between the two blocks by this count alone.
-    if (removed) {
-        teamZeroRowCount = static_cast<std::int32_t>(
-            std::count_if(roster.begin(), roster.end(), [](const RosterEntry& e) { return e.onTeamZero; }));
-    }
+    roster.teamZeroRowCount = static_cast<std::int32_t>(std::count_if(
+        roster.rows.begin(), roster.rows.end(), [](const RosterEntry& e) { return e.onTeamZero; }));
+    return report;
 }
 
-void Veltrona::refreshScores() {
-    if (!scoreboardClosed) return;
-    auto server = currentGame(*gameWrapper);
+void refreshScores(Roster& roster, GameWrapper& game) {
+    auto server = currentGame(game);
     if (!server) return;
 
     std::unordered_map<std::string, std::int32_t> scores;
     forEachPlayer(
         *server, [&](PriWrapper& player) { scores[getPlayerKey(player)] = player.GetMatchScore(); }, [] {});
-    for (auto& entry : roster) {
+    for (auto& entry : roster.rows) {
         auto score = scores.find(entry.playerKey);
         entry.score = score == scores.end() ? 0 : score->second;
     }
 }
 
-void Veltrona::orderRoster() {
+void orderRoster(Roster& roster) {
     // Stable, so that rows equal in team, score and name keep their order at any roster
     // size. std::string compares bytes as unsigned, shorter first on a common prefix.
-    std::stable_sort(roster.begin(), roster.end(), [](const RosterEntry& a, const RosterEntry& b) {
+    auto& rows = roster.rows;
+    std::stable_sort(rows.begin(), rows.end(), [](const RosterEntry& a, const RosterEntry& b) {
         if (a.score != b.score) return a.score > b.score;
         return a.displayName < b.displayName;
     });
-    std::stable_sort(roster.begin(), roster.end(),
-                     [](const RosterEntry& a, const RosterEntry& b) { return a.onTeamZero && !b.onTeamZero; });
+    std::stable_sort(rows.begin(), rows.end(), [](const RosterEntry& a, const RosterEntry& b) {
+        return a.onTeamZero && !b.onTeamZero;
+    });
 }

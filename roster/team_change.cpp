@@ -1,20 +1,19 @@
 #include <unordered_set>
 
-#include "Veltrona.h"
-#include "glyph_work.h"
 #include "player_key.h"
 #include "player_walk.h"
+#include "roster.h"
 
 namespace {
 constexpr unsigned char kSpectatorTeam = 255;
 }
 
-void Veltrona::onTeamChanged(std::string) {
-    auto server = currentGame(*gameWrapper);
-    if (!server) return;
+bool rebuildRoster(Roster& roster, GameWrapper& game) {
+    auto server = currentGame(game);
+    if (!server) return false;
 
-    roster.clear();
-    teamZeroRowCount = 0;
+    roster.rows.clear();
+    roster.teamZeroRowCount = 0;
     // Spectators are still in the game: their glyphs stay for when they take a team.
     std::unordered_set<std::string> presentKeys;
     forEachPlayer(
@@ -27,20 +26,22 @@ void Veltrona::onTeamChanged(std::string) {
             if (team == kSpectatorTeam) return;
 
             bool onTeamZero = team == 0;
-            if (onTeamZero) ++teamZeroRowCount;
-            auto& entry = roster.emplace_back(
+            if (onTeamZero) ++roster.teamZeroRowCount;
+            auto& entry = roster.rows.emplace_back(
                 RosterEntry{key, player.GetMatchScore(), onTeamZero, keptName(displayName)});
             // A renamed player is drawn by the new name. Players sharing a key (bots of one
             // name, a repeated id) share the glyphs of the first of them in the list.
-            bool renamed = firstOfKey && glyphCodes.contains(key) && glyphNames[key] != entry.displayName;
-            if (renamed) dropPlayerGlyphs(key, glyphTables());
-            if (glyphCodes.contains(key)) return;
-            loadPlayerGlyphs(key, displayName, pathFromWide(gameWrapper->GetDataFolderW()), glyphTables());
+            const auto* held = findPlayerGlyphs(roster.glyphs, key);
+            // The old glyphs go before the new ones load, so that no file is held twice.
+            if (held != nullptr && firstOfKey && held->keptName != entry.displayName) {
+                dropPlayerGlyphs(roster.glyphs, key);
+                held = nullptr;
+            }
+            if (held != nullptr) return;
+            loadPlayerGlyphs(roster.glyphs, key, displayName, pathFromWide(game.GetDataFolderW()));
         },
         [] {});
-    evictAbsentKeys(presentKeys, glyphTables());
-    forgetReleasedImages(glyphTables());
-    pruneRoster();
-    // Rows go over their own team's block even when the scoreboard is already open.
-    orderRoster();
+    evictAbsentKeys(roster.glyphs, presentKeys);
+    forgetReleasedImages(roster.glyphs);
+    return true;
 }

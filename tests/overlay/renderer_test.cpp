@@ -1,4 +1,5 @@
-#include "plugin_fixture.h"
+#include "overlay.h"
+#include "world_fixture.h"
 
 namespace {
 
@@ -22,20 +23,23 @@ struct RenderCase {
     friend void PrintTo(const RenderCase& c, std::ostream* os) { *os << c.label; }
 };
 
-class RendererBase : public PluginFixture {
+class RendererBase : public WorldFixture {
 protected:
     void addRow(const std::string& key, const std::string& pattern) {
-        plugin.roster.push_back({key, 0, false, key});
+        roster.rows.push_back({key, 0, false, key});
+        auto& player = roster.glyphs.players[key];
         for (char glyph : pattern) {
-            plugin.glyphImages[key].push_back(std::make_shared<ImageWrapper>("g", true, false));
-            plugin.glyphWidths[key].push_back(glyph == 'W');
+            player.glyphs.push_back({"g", std::make_shared<ImageWrapper>("g", true, false), glyph == 'W'});
         }
     }
 
     void drawFrame() {
         world.calls.clear();
-        plugin.drawGlyphRows(CanvasWrapper(world.address()));
+        drawGlyphRows(overlay, roster, game, CanvasWrapper(world.address()));
     }
+
+    Roster roster;
+    Overlay overlay;
 
     float expectedScale = 0.5f;
 
@@ -66,11 +70,11 @@ class Renderer : public RendererBase, public testing::WithParamInterface<RenderC
 TEST_P(Renderer, PlacesEveryGlyph) {
     const auto& c = GetParam();
     world.screen = c.screen;
-    plugin.teamZeroRowCount = c.teamZeroRows;
+    roster.teamZeroRowCount = c.teamZeroRows;
     for (std::size_t i = 0; i < c.rows.size(); ++i) addRow("row" + std::to_string(i), c.rows[i]);
     drawFrame();
     EXPECT_EQ(glyphPositions(), c.expected);
-    EXPECT_EQ(plugin.screenSize, c.screen);
+    EXPECT_EQ(overlay.screenSize, c.screen);
 }
 
 const std::vector<Position> kWorkedExample = {
@@ -115,15 +119,14 @@ TEST_F(Renderer, EmptyRosterDrawsNothing) {
     EXPECT_TRUE(glyphPositions().empty());
 }
 
-TEST_F(Renderer, KeyAbsentFromTheTablesGainsEmptyEntries) {
-    plugin.roster.push_back({"ghost", 0, false, "Ghost"});
+// The frame only reads the glyph records: a row without one keeps its place, and no record
+// appears for it.
+TEST_F(Renderer, KeyWithoutGlyphsKeepsItsRowAndGainsNoRecord) {
+    roster.rows.push_back({"ghost", 0, false, "Ghost"});
     addRow("next", "N");
     drawFrame();
     EXPECT_EQ(glyphPositions(), (std::vector<Position>{{1500, 619}}));
-    ASSERT_TRUE(plugin.glyphImages.contains("ghost"));
-    ASSERT_TRUE(plugin.glyphWidths.contains("ghost"));
-    EXPECT_TRUE(plugin.glyphImages["ghost"].empty());
-    EXPECT_TRUE(plugin.glyphWidths["ghost"].empty());
+    EXPECT_FALSE(hasGlyphs(roster, "ghost"));
 }
 
 TEST_F(Renderer, DrawsEachRowsOwnImagesInNameOrder) {
@@ -134,8 +137,8 @@ TEST_F(Renderer, DrawsEachRowsOwnImagesInNameOrder) {
     for (const auto& call : world.calls) {
         if (call.op == sim::Op::DrawTexture) drawn.push_back(call.value);
     }
-    EXPECT_EQ(drawn, (std::vector<int>{plugin.glyphImages["a"][0]->handle(), plugin.glyphImages["a"][1]->handle(),
-                                       plugin.glyphImages["b"][0]->handle()}));
+    EXPECT_EQ(drawn, (std::vector<int>{glyphsOf(roster, "a")[0].image->handle(), glyphsOf(roster, "a")[1].image->handle(),
+                                       glyphsOf(roster, "b")[0].image->handle()}));
 }
 
 // A new screen size or team split shows on the very next frame.
@@ -143,7 +146,7 @@ TEST_F(Renderer, RecomputesFromTheCurrentScreenEveryFrame) {
     addRow("a", "N");
     drawFrame();
     world.screen = {1280, 720};
-    plugin.teamZeroRowCount = 1;
+    roster.teamZeroRowCount = 1;
     drawFrame();
     EXPECT_EQ(glyphPositions(), (std::vector<Position>{{0, 229}}));  // clamped; the centre less 131
 }
@@ -164,9 +167,9 @@ class ScaledRenderer : public RendererBase, public testing::WithParamInterface<S
 // Rows laid out on 1920 x 1080, then mapped about the centre by the ratio of the heights.
 TEST_P(ScaledRenderer, MapsTheReferenceScreenOntoTheRealOne) {
     const auto& c = GetParam();
-    plugin.layoutChoice = layout::Choice::scaled;
+    overlay.layoutChoice = layout::Choice::scaled;
     world.screen = c.screen;
-    plugin.teamZeroRowCount = 2;
+    roster.teamZeroRowCount = 2;
     addRow("a", "WN");
     addRow("b", "");
     addRow("c", "N");
@@ -186,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The clamp is the reference screen's: a name runs past 1920 there, whatever the real width.
 TEST_F(RendererBase, ScaledLayoutClampsAtTheReferenceWidth) {
-    plugin.layoutChoice = layout::Choice::scaled;
+    overlay.layoutChoice = layout::Choice::scaled;
     world.screen = {1280, 720};
     addRow("a", "WWWWWWWWWWWW");
     expectedScale = 0.33333334f;

@@ -80,7 +80,7 @@ TEST_P(LayoutWord, ChoosesTheLayoutAndStillHooksAsBefore) {
     world.online = c.online;
     world.calls.clear();
     for (const auto& line : c.lines) world.runCommand(line);
-    EXPECT_EQ(plugin.layoutChoice, c.expected);
+    EXPECT_EQ(plugin.overlay().layoutChoice, c.expected);
     EXPECT_EQ(logLines(), c.logs);
     // Every run hooks the four events in an online game, whatever its word.
     EXPECT_EQ(hooked().size(), c.online ? 4 * c.lines.size() : 0u);
@@ -118,7 +118,7 @@ TEST_F(Activation, MatchEndLogsEndAndKeepsTheRoster) {
     EXPECT_EQ(logLines(), (std::vector<std::string>{"End", "End"}));
     EXPECT_EQ(ops(), (std::vector<Op>{Op::log, Op::log}));
     EXPECT_EQ(rosterKeys(), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(plugin.glyphImages["a"].size(), 2u);
+    EXPECT_EQ(glyphsOf(plugin.roster(), "a").size(), 2u);
 }
 
 TEST_F(Activation, UnloadUnhooksAllFourAndTakesBackTheDrawable) {
@@ -144,7 +144,7 @@ TEST_F(Activation, SwitchedOnMidMatchBuildsTheRosterAtOnce) {
     world.players = {human("b", "B", 1), human("a", "A", 0)};
     plugin.onLoad();
     EXPECT_EQ(rosterKeys(), (std::vector<std::string>{"a", "b"}));  // ordered, team zero first
-    EXPECT_EQ(plugin.teamZeroRowCount, 1);
+    EXPECT_EQ(plugin.roster().teamZeroRowCount, 1);
     auto calls = opsOf(world.calls);
     std::vector<Op> afterHooks(calls.begin() + 6, calls.end());
     EXPECT_EQ(afterHooks, (std::vector<Op>{Op::log, Op::ImageWrapper, Op::ImageWrapper}));

@@ -92,18 +92,24 @@ TEST_F(ModuleTest, DeleteMeOnAnEmptyHolderAndTwiceDoesNothing) {
 }
 
 TEST_F(ModuleTest, GetPluginAfterDeleteMeMakesAFreshObject) {
+    sim::World world;
+    world.players = {sim::Player{"p-1", "Amy", 0, 10, false}};
     auto* first = static_cast<Veltrona*>(getPlugin()->get());
-    first->roster.push_back({"p-1", 10, true, "Amy"});
-    first->scoreboardClosed = false;
-    first->teamZeroRowCount = 1;
+    first->cvarManager = std::make_shared<CVarManagerWrapper>(world.address());
+    first->gameWrapper = std::make_shared<GameWrapper>(world.address());
+    first->onTeamChanged("");
+    first->onOpenScoreboard("");
+    ASSERT_EQ(first->roster().teamZeroRowCount, 1);
+    first->onUnload();
     deleteMe();
 
     Holder* holder = getPlugin();
     ASSERT_TRUE(*holder);
     auto* fresh = static_cast<Veltrona*>(holder->get());
-    EXPECT_TRUE(fresh->roster.empty());
-    EXPECT_TRUE(fresh->scoreboardClosed);
-    EXPECT_EQ(fresh->teamZeroRowCount, 0);
+    EXPECT_TRUE(fresh->roster().rows.empty());
+    EXPECT_TRUE(fresh->roster().glyphs.players.empty());
+    EXPECT_TRUE(fresh->overlay().scoreboardClosed);
+    EXPECT_EQ(fresh->roster().teamZeroRowCount, 0);
     deleteMe();
 }
 

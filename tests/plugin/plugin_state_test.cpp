@@ -6,14 +6,13 @@ namespace {
 
 TEST(PluginState, NewPluginStartsEmptyWithScoreboardClosed) {
     Veltrona plugin;
-    EXPECT_EQ(plugin.screenSize, (Vector2{0, 0}));
-    EXPECT_TRUE(plugin.roster.empty());
-    EXPECT_TRUE(plugin.glyphImages.empty());
-    EXPECT_TRUE(plugin.glyphWidths.empty());
-    EXPECT_TRUE(plugin.glyphCodes.empty());
-    EXPECT_TRUE(plugin.scoreboardClosed);
-    EXPECT_EQ(plugin.teamZeroRowCount, 0);
-    EXPECT_EQ(plugin.layoutChoice, layout::Choice::fixed);
+    EXPECT_EQ(plugin.overlay().screenSize, (Vector2{0, 0}));
+    EXPECT_TRUE(plugin.overlay().scoreboardClosed);
+    EXPECT_EQ(plugin.overlay().layoutChoice, layout::Choice::fixed);
+    EXPECT_TRUE(plugin.roster().rows.empty());
+    EXPECT_TRUE(plugin.roster().glyphs.players.empty());
+    EXPECT_TRUE(plugin.roster().glyphs.loaded.empty());
+    EXPECT_EQ(plugin.roster().teamZeroRowCount, 0);
     EXPECT_EQ(plugin.cvarManager, nullptr);
     EXPECT_EQ(plugin.gameWrapper, nullptr);
 }

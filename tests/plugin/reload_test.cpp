@@ -43,15 +43,15 @@ TEST(Reload, ThousandLoadsEachStartFreshAndLeaveNothingBehind) {
         ASSERT_NE(exports, nullptr);
         Holder* holder = exports->create();
         auto* plugin = static_cast<Veltrona*>(holder->get());
-        ASSERT_TRUE(plugin->roster.empty()) << "load " << load;
-        ASSERT_TRUE(plugin->glyphCodes.empty()) << "load " << load;
-        ASSERT_TRUE(plugin->scoreboardClosed) << "load " << load;
+        ASSERT_TRUE(plugin->roster().rows.empty()) << "load " << load;
+        ASSERT_TRUE(plugin->roster().glyphs.players.empty()) << "load " << load;
+        ASSERT_TRUE(plugin->overlay().scoreboardClosed) << "load " << load;
 
         plugin->cvarManager = std::make_shared<CVarManagerWrapper>(world.address());
         plugin->gameWrapper = std::make_shared<GameWrapper>(world.address());
         plugin->onLoad();
         playAMatch(world);
-        ASSERT_EQ(plugin->roster.size(), 3u);
+        ASSERT_EQ(plugin->roster().rows.size(), 3u);
         plugin->onUnload();
         exports->destroy();
 

@@ -1,64 +1,63 @@
 #include <fstream>
 
-#include "names.h"
-#include "plugin_fixture.h"
+#include "world_fixture.h"
 
 namespace {
 
-using TeamChange = PluginFixture;
+using TeamChange = RosterFixture;
 
 TEST_F(TeamChange, RosterFollowsTheListSkippingNullAndSpectators) {
     world.players = {human("a", "A", 0), std::nullopt, human("b", "B", 1), human("s", "S", 255),
                      human("c", "C", 0, 7)};
-    plugin.onTeamChanged("");
+    teamChange();
 
     // Ordered as at an opening: team zero first, then by score.
     EXPECT_EQ(rosterKeys(), (std::vector<std::string>{"c", "a", "b"}));
-    EXPECT_EQ(plugin.teamZeroRowCount, 2);
-    EXPECT_EQ(plugin.roster[0].score, 7);
-    EXPECT_TRUE(plugin.roster[0].onTeamZero);
-    EXPECT_FALSE(plugin.roster[2].onTeamZero);
-    EXPECT_FALSE(plugin.glyphCodes.contains("s"));
-    EXPECT_FALSE(plugin.glyphImages.contains("s"));
+    EXPECT_EQ(roster.teamZeroRowCount, 2);
+    EXPECT_EQ(roster.rows[0].score, 7);
+    EXPECT_TRUE(roster.rows[0].onTeamZero);
+    EXPECT_FALSE(roster.rows[2].onTeamZero);
+    EXPECT_FALSE(hasGlyphs(roster, "s"));
+    EXPECT_FALSE(hasGlyphs(roster, "s"));
     // The prune at the end runs while the scoreboard is closed: it reports the null element.
-    EXPECT_EQ(logLines(), (std::vector<std::string>{veltrona::kLogNullPlayer}));
+    EXPECT_EQ(lastPrune.nullPlayers, 1);
 }
 
 TEST_F(TeamChange, RebuildsTheRosterFromScratchEachTime) {
     world.players = {human("a", "A", 0), human("b", "B", 0)};
-    plugin.onTeamChanged("");
+    teamChange();
     world.players = {human("b", "B", 1)};
-    plugin.onTeamChanged("");
+    teamChange();
     EXPECT_EQ(rosterKeys(), (std::vector<std::string>{"b"}));
-    EXPECT_EQ(plugin.teamZeroRowCount, 0);
+    EXPECT_EQ(roster.teamZeroRowCount, 0);
 }
 
 TEST_F(TeamChange, GlyphWorkRunsOncePerKeyAndName) {
     world.players = {human("a", "Ab", 0), bot("Rex", 1), bot("Rex", 1)};
-    plugin.onTeamChanged("");
+    teamChange();
     auto imagesAfterFirst = imagePaths();
     EXPECT_EQ(imagesAfterFirst, (std::vector<std::string>{"D/assets/png/65.png", "D/assets/png/98.png",
                                                           "D/assets/png/82.png", "D/assets/png/101.png",
                                                           "D/assets/png/120.png"}));
-    plugin.onTeamChanged("");
+    teamChange();
     EXPECT_EQ(imagePaths(), imagesAfterFirst);
-    EXPECT_EQ(plugin.glyphImages["Rex"].size(), 3u);
+    EXPECT_EQ(glyphsOf(roster, "Rex").size(), 3u);
 }
 
 // A renamed player (same id) is drawn by the new name: the old glyphs go first, then the new
 // ones come, aligned.
 TEST_F(TeamChange, ARenamedPlayerGetsTheNewNamesGlyphs) {
     world.players = {human("a", "Ab", 0)};
-    plugin.onTeamChanged("");
+    teamChange();
     world.calls.clear();
     world.players[0]->name = "Zb\xe3\x81\x82";
-    plugin.onTeamChanged("");
+    teamChange();
     EXPECT_EQ(imagePaths(), (std::vector<std::string>{"D/assets/png/90.png", "D/assets/png/98.png",
                                                       "D/assets/png/3042.png"}));
-    EXPECT_EQ(plugin.glyphCodes["a"], (std::vector<std::string>{"90", "98", "u\\3042"}));
-    EXPECT_EQ(plugin.glyphWidths["a"], (std::vector<bool>{false, false, true}));
-    EXPECT_EQ(plugin.glyphImages["a"].size(), 3u);
-    EXPECT_EQ(plugin.roster[0].displayName, "Zb\xe3\x81\x82");
+    EXPECT_EQ(codesOf(roster, "a"), (std::vector<std::string>{"90", "98", "u\\3042"}));
+    EXPECT_EQ(wideOf(roster, "a"), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(glyphsOf(roster, "a").size(), 3u);
+    EXPECT_EQ(roster.rows[0].displayName, "Zb\xe3\x81\x82");
     EXPECT_TRUE(logLines().empty());
 }
 
@@ -66,9 +65,9 @@ TEST_F(TeamChange, ARenamedPlayerGetsTheNewNamesGlyphs) {
 // change: the first of them in the list gives the glyphs.
 TEST_F(TeamChange, PlayersSharingAKeyDrawTheFirstOnesName) {
     world.players = {human("dup", "A", 0), human("dup", "B", 1)};
-    plugin.onTeamChanged("");
-    plugin.onTeamChanged("");
-    EXPECT_EQ(plugin.glyphCodes["dup"], (std::vector<std::string>{"65"}));
+    teamChange();
+    teamChange();
+    EXPECT_EQ(codesOf(roster, "dup"), (std::vector<std::string>{"65"}));
     EXPECT_EQ(imagePaths(), (std::vector<std::string>{"D/assets/png/65.png"}));
 }
 
@@ -76,50 +75,66 @@ TEST_F(TeamChange, PlayersSharingAKeyDrawTheFirstOnesName) {
 
 TEST_F(TeamChange, AFileHeldByAnyGlyphIsNotLoadedAgain) {
     world.players = {human("a", "AAB", 0), human("b", "BA", 1)};
-    plugin.onTeamChanged("");
+    teamChange();
     EXPECT_EQ(imagePaths(), (std::vector<std::string>{"D/assets/png/65.png", "D/assets/png/66.png"}));
-    EXPECT_EQ(plugin.glyphImages["a"][0], plugin.glyphImages["a"][1]);
-    EXPECT_EQ(plugin.glyphImages["a"][0], plugin.glyphImages["b"][1]);
-    EXPECT_EQ(plugin.glyphImages["a"].size(), 3u);
+    EXPECT_EQ(glyphsOf(roster, "a")[0].image, glyphsOf(roster, "a")[1].image);
+    EXPECT_EQ(glyphsOf(roster, "a")[0].image, glyphsOf(roster, "b")[1].image);
+    EXPECT_EQ(glyphsOf(roster, "a").size(), 3u);
 }
 
 TEST_F(TeamChange, AnImageGoesWithItsLastHolderAndLoadsAgainLater) {
     world.players = {human("a", "A", 0), human("b", "AB", 1)};
-    plugin.onTeamChanged("");
+    teamChange();
     world.players = {human("b", "AB", 1)};
-    plugin.onTeamChanged("");
-    EXPECT_TRUE(plugin.loadedImages.size() == 2u);  // "a" left, but "b" still holds 65.png
+    teamChange();
+    EXPECT_TRUE(roster.glyphs.loaded.size() == 2u);  // "a" left, but "b" still holds 65.png
     world.players.clear();
-    plugin.onTeamChanged("");
+    teamChange();
     world.dropReleasedImages();
     EXPECT_TRUE(world.images.empty());
-    EXPECT_TRUE(plugin.loadedImages.empty());
+    EXPECT_TRUE(roster.glyphs.loaded.empty());
 
     world.calls.clear();
     world.players = {human("c", "A", 0)};
-    plugin.onTeamChanged("");
+    teamChange();
     EXPECT_EQ(imagePaths(), (std::vector<std::string>{"D/assets/png/65.png"}));
 }
 
-TEST_F(TeamChange, EmptyNameGetsACodeEntryOnly) {
+TEST_F(TeamChange, EmptyNameGetsARecordWithoutGlyphs) {
     world.players = {human("a", "", 0)};
-    plugin.onTeamChanged("");
+    teamChange();
     EXPECT_EQ(rosterKeys(), (std::vector<std::string>{"a"}));
-    ASSERT_TRUE(plugin.glyphCodes.contains("a"));
-    EXPECT_TRUE(plugin.glyphCodes["a"].empty());
-    EXPECT_FALSE(plugin.glyphImages.contains("a"));
-    EXPECT_FALSE(plugin.glyphWidths.contains("a"));
+    ASSERT_TRUE(hasGlyphs(roster, "a"));
+    EXPECT_TRUE(glyphsOf(roster, "a").empty());
+    EXPECT_TRUE(imagePaths().empty());
+}
+
+// A host out of memory in the middle of a name: the key gets no half-made record, the
+// others keep theirs, and the next rebuild makes the whole name.
+TEST_F(TeamChange, AFailedImageLoadLeavesNoPartRecord) {
+    world.players = {human("a", "A", 0)};
+    teamChange();
+    world.players = {human("a", "A", 0), human("b", "BCDEFGHI", 1)};
+    world.imagesBeforeFailure = 4;
+    EXPECT_THROW(teamChange(), std::bad_alloc);
+    EXPECT_FALSE(hasGlyphs(roster, "b"));
+    EXPECT_EQ(codesOf(roster, "a"), (std::vector<std::string>{"65"}));
+
+    world.imagesBeforeFailure = -1;
+    teamChange();
+    ASSERT_EQ(glyphsOf(roster, "b").size(), 8u);
+    for (const auto& glyph : glyphsOf(roster, "b")) EXPECT_NE(glyph.image, nullptr) << glyph.code;
 }
 
 TEST_F(TeamChange, NullGameLeavesEverythingAsItWas) {
     world.players = {human("a", "A", 0), std::nullopt};
-    plugin.onTeamChanged("");
+    teamChange();
     world.calls.clear();
     world.game = false;
     world.players = {human("b", "B", 1)};
-    plugin.onTeamChanged("");
+    teamChange();
     EXPECT_EQ(rosterKeys(), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(plugin.teamZeroRowCount, 1);
+    EXPECT_EQ(roster.teamZeroRowCount, 1);
     EXPECT_TRUE(world.calls.empty());  // no glyph work, no prune
 }
 
@@ -127,48 +142,46 @@ TEST_F(TeamChange, NullGameLeavesEverythingAsItWas) {
 
 TEST_F(TeamChange, APlayerWhoLeavesAndComesBackGetsFreshAlignedGlyphs) {
     world.players = {human("a", "A\xe3\x81\x82", 0), human("b", "B", 1)};
-    plugin.onTeamChanged("");
+    teamChange();
     world.players = {human("b", "B", 1)};
-    plugin.onTeamChanged("");
-    EXPECT_FALSE(plugin.glyphImages.contains("a"));
-    EXPECT_FALSE(plugin.glyphWidths.contains("a"));
-    EXPECT_FALSE(plugin.glyphCodes.contains("a"));
+    teamChange();
+    EXPECT_FALSE(hasGlyphs(roster, "a"));
 
     world.calls.clear();
     world.players = {human("b", "B", 1), human("a", "A\xe3\x81\x82", 0)};
-    plugin.onTeamChanged("");
+    teamChange();
     EXPECT_EQ(imagePaths(), (std::vector<std::string>{"D/assets/png/65.png", "D/assets/png/3042.png"}));
-    EXPECT_EQ(plugin.glyphImages["a"].size(), 2u);
-    EXPECT_EQ(plugin.glyphWidths["a"], (std::vector<bool>{false, true}));
-    EXPECT_EQ(plugin.glyphCodes["a"], (std::vector<std::string>{"65", "u\\3042"}));
+    EXPECT_EQ(glyphsOf(roster, "a").size(), 2u);
+    EXPECT_EQ(wideOf(roster, "a"), (std::vector<bool>{false, true}));
+    EXPECT_EQ(codesOf(roster, "a"), (std::vector<std::string>{"65", "u\\3042"}));
     EXPECT_TRUE(logLines().empty());
 }
 
 TEST_F(TeamChange, ASpectatorKeepsTheGlyphsOfTheTeamHeLeft) {
     world.players = {human("a", "A", 0)};
-    plugin.onTeamChanged("");
+    teamChange();
     world.players = {human("a", "A", 255)};
-    plugin.onTeamChanged("");
+    teamChange();
     EXPECT_TRUE(rosterKeys().empty());
-    EXPECT_TRUE(plugin.glyphCodes.contains("a"));
-    EXPECT_EQ(plugin.glyphImages["a"].size(), 1u);
+    EXPECT_TRUE(hasGlyphs(roster, "a"));
+    EXPECT_EQ(glyphsOf(roster, "a").size(), 1u);
 }
 
 TEST_F(TeamChange, NoGameEvictsNothing) {
     world.players = {human("a", "A", 0)};
-    plugin.onTeamChanged("");
+    teamChange();
     world.game = false;
     world.players.clear();
-    plugin.onTeamChanged("");
-    EXPECT_TRUE(plugin.glyphCodes.contains("a"));
-    EXPECT_EQ(plugin.glyphImages["a"].size(), 1u);
+    teamChange();
+    EXPECT_TRUE(hasGlyphs(roster, "a"));
+    EXPECT_EQ(glyphsOf(roster, "a").size(), 1u);
 }
 
 TEST_F(TeamChange, EvictedImagesAreFreedWithTheHost) {
     world.players = {human("a", "AB", 0)};
-    plugin.onTeamChanged("");
+    teamChange();
     world.players.clear();
-    plugin.onTeamChanged("");
+    teamChange();
     world.dropReleasedImages();
     EXPECT_TRUE(world.images.empty());
 }
@@ -190,16 +203,16 @@ std::string repeat(const std::string& piece, std::size_t times) {
     return out;
 }
 
-class LongNames : public PluginFixture, public testing::WithParamInterface<LongNameCase> {};
+class LongNames : public RosterFixture, public testing::WithParamInterface<LongNameCase> {};
 
 TEST_P(LongNames, KeepTheFirst128GlyphsAlignedAcrossTheTables) {
     world.players = {human("p", GetParam().name, 1)};
-    plugin.onTeamChanged("");
-    const auto& codes = plugin.glyphCodes["p"];
+    teamChange();
+    const auto& codes = codesOf(roster, "p");
     ASSERT_EQ(codes.size(), GetParam().glyphs);
     EXPECT_EQ(codes.back(), GetParam().lastCode);
-    EXPECT_EQ(plugin.glyphImages["p"].size(), GetParam().glyphs);
-    EXPECT_EQ(plugin.glyphWidths["p"].size(), GetParam().glyphs);
+    EXPECT_EQ(glyphsOf(roster, "p").size(), GetParam().glyphs);
+    EXPECT_EQ(wideOf(roster, "p").size(), GetParam().glyphs);
     EXPECT_LE(imagePaths().size(), 2u);  // every glyph of these names is one of two files
 }
 
@@ -218,10 +231,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TeamChange, TheRosterKeepsABoundedPartOfAHugeName) {
     world.players = {human("p", repeat("x", 1 << 20), 1)};
-    plugin.onTeamChanged("");
-    ASSERT_EQ(plugin.roster.size(), 1u);
-    EXPECT_EQ(plugin.roster[0].displayName, repeat("x", 512));
-    EXPECT_LE(plugin.roster[0].displayName.capacity(), 1024u);
+    teamChange();
+    ASSERT_EQ(roster.rows.size(), 1u);
+    EXPECT_EQ(roster.rows[0].displayName, repeat("x", 512));
+    EXPECT_LE(roster.rows[0].displayName.capacity(), 1024u);
 }
 
 struct GlyphCase {
@@ -233,14 +246,14 @@ struct GlyphCase {
     friend void PrintTo(const GlyphCase& c, std::ostream* os) { *os << c.label; }
 };
 
-class GlyphImages : public PluginFixture, public testing::WithParamInterface<GlyphCase> {};
+class GlyphImages : public RosterFixture, public testing::WithParamInterface<GlyphCase> {};
 
 TEST_P(GlyphImages, OneImageAndOneWidthBitPerCode) {
     world.players = {human("p", GetParam().name, 1)};
-    plugin.onTeamChanged("");
+    teamChange();
     EXPECT_EQ(imagePaths(), GetParam().paths);
-    EXPECT_EQ(plugin.glyphWidths["p"], GetParam().wide);
-    EXPECT_EQ(plugin.glyphImages["p"].size(), GetParam().paths.size());
+    EXPECT_EQ(wideOf(roster, "p"), GetParam().wide);
+    EXPECT_EQ(glyphsOf(roster, "p").size(), GetParam().paths.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -269,7 +282,7 @@ TEST_F(TeamChange, NonAsciiDataFolderReachesTheImageFiles) {
     std::ofstream(folder / "assets" / "png" / "65.png") << "png";
     world.dataFolder = folder;
     world.players = {human("p", "AB", 0)};
-    plugin.onTeamChanged("");
+    teamChange();
     std::filesystem::remove_all(folder);
 
     ASSERT_EQ(world.images.size(), 2u);

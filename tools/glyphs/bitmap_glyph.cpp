@@ -1,14 +1,9 @@
 #include "bitmap_glyph.h"
 
 #include "bitmap_placement.h"
+#include "freetype_units.h"
 #include "image_scaling.h"
 #include "tool_error.h"
-
-namespace {
-
-constexpr double kSubpixels = 64;  // FreeType's 26.6 fixed point
-
-}  // namespace
 
 void drawBitmapGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& metrics, BitmapBuffers& buffers,
                      pngfile::RgbaImage& image) {
@@ -25,9 +20,9 @@ void drawBitmapGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& me
                             static_cast<int>(slot->bitmap.rows),
                             slot->bitmap_left,
                             slot->bitmap_top,
-                            slot->advance.x / kSubpixels,
-                            face->size->metrics.ascender / kSubpixels,
-                            face->size->metrics.descender / kSubpixels};
+                            toPixels(slot->advance.x),
+                            toPixels(face->size->metrics.ascender),
+                            toPixels(face->size->metrics.descender)};
     const auto place = placeBitmap(
         glyph, {static_cast<double>(metrics.emTop), static_cast<double>(metrics.pixelsPerEm)}, image.width);
     scaleImage(buffers.loaded, place.width, place.height, buffers.scaled);

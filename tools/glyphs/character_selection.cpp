@@ -37,7 +37,7 @@ std::vector<CodePoint> selectCharacters(const CharacterRequest& request, const F
         auto named = charactersOfNames(readNamesFile(*request.namesFile));
         characters.insert(characters.end(), named.begin(), named.end());
     }
-    std::erase_if(characters, isSurrogate);
+    std::erase_if(characters, utf8::isSurrogate);
     std::sort(characters.begin(), characters.end());
     characters.erase(std::unique(characters.begin(), characters.end()), characters.end());
     return characters;

@@ -5,22 +5,16 @@
 #include <string_view>
 #include <vector>
 
+#include "utf8.h"
+
 using CodePoint = char32_t;
 
-inline constexpr CodePoint kLastCodePoint = 0x10FFFF;
+inline constexpr CodePoint kLastCodePoint = utf8::kLastCodePoint;
 
 struct CodeRange {
     CodePoint first;
     CodePoint last;  // inclusive
 };
-
-bool isSurrogate(CodePoint cp);
-
-std::string encodeUtf8(CodePoint cp);
-
-// Strict decoding: overlong forms, surrogates and values past U+10FFFF are refused.
-// On failure, returns nothing and sets errorOffset to the first bad byte.
-std::optional<std::vector<CodePoint>> decodeUtf8(std::string_view text, std::size_t& errorOffset);
 
 // "U+3042" or "U+3040-U+309F"; throws ToolError naming the text otherwise.
 CodeRange parseCodeRange(std::string_view text);

@@ -2,17 +2,11 @@
 
 #include <system_error>
 
+#include "path_text.h"
 #include "sfnt_directory.h"
 #include "tool_error.h"
 
 namespace {
-
-std::string quoted(const std::filesystem::path& path) {
-    std::string text(1, '\'');
-    text += path.string();
-    text += '\'';
-    return text;
-}
 
 long faceCount(FT_Library lib, const std::filesystem::path& path) {
     FT_Face probe = nullptr;

@@ -26,13 +26,13 @@ std::optional<std::uint32_t> number(const std::string& digits, int base) {
 }  // namespace
 
 std::string glyphCodeOf(CodePoint cp) {
-    auto codes = GlyphCodeSplitter{}.split(encodeUtf8(cp));
+    auto codes = GlyphCodeSplitter{}.split(utf8::encode(cp));
     return codes.empty() ? std::string{} : codes.front();
 }
 
 std::optional<CodePoint> characterOfGlyphCode(const std::string& code) {
     auto value = number(glyphFileStem(code), isWideGlyphCode(code) ? 16 : 10);
-    if (!value || *value > kLastCodePoint || isSurrogate(*value)) return std::nullopt;
+    if (!value || *value > kLastCodePoint || utf8::isSurrogate(*value)) return std::nullopt;
     // Malformed runs decode to values too, which the character's own UTF-8 would not give.
     if (glyphCodeOf(*value) != code) return std::nullopt;
     return static_cast<CodePoint>(*value);
@@ -42,7 +42,7 @@ std::string describeGlyphCode(const std::string& code) {
     auto cp = characterOfGlyphCode(code);
     if (!cp) return "bytes that are not UTF-8 (" + code + ")";
     if (isControl(*cp)) return formatCodePoint(*cp);
-    return encodeUtf8(*cp) + " " + formatCodePoint(*cp);
+    return utf8::encode(*cp) + " " + formatCodePoint(*cp);
 }
 
 std::string describeAsciiCharacter(const std::string& stem) {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string_view>
 
+#include "path_text.h"
 #include "tool_error.h"
 
 namespace {
@@ -15,8 +16,6 @@ constexpr std::string_view kUtf16Marks[] = {"\xFF\xFE", "\xFE\xFF"};
 // A friends list is a few kilobytes; this is far beyond any, and still cheap to read.
 constexpr std::uintmax_t kMaxBytes = std::uintmax_t{16} << 20;
 constexpr std::string_view kSaveAsUtf8 = "save the names file as UTF-8";
-
-std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
 std::string readWhole(const std::filesystem::path& path) {
     std::error_code error;
@@ -48,7 +47,7 @@ void checkText(const std::filesystem::path& path, const NameLine& line) {
                         "UTF-16?); " + std::string(kSaveAsUtf8));
     }
     std::size_t badByte = 0;
-    if (!decodeUtf8(line.name, badByte)) {
+    if (!utf8::decode(line.name, badByte)) {
         throw ToolError(at(path, line.lineNumber, badByte + 1) + "not UTF-8; " + std::string(kSaveAsUtf8));
     }
 }
@@ -81,7 +80,7 @@ std::vector<CodePoint> charactersOfNames(const std::vector<NameLine>& names) {
     std::vector<CodePoint> characters;
     for (const auto& line : names) {
         std::size_t badByte = 0;
-        auto decoded = decodeUtf8(line.name, badByte);
+        auto decoded = utf8::decode(line.name, badByte);
         if (decoded) characters.insert(characters.end(), decoded->begin(), decoded->end());
     }
     std::sort(characters.begin(), characters.end());

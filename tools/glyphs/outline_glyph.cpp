@@ -2,11 +2,11 @@
 
 #include FT_OUTLINE_H
 
+#include "freetype_units.h"
 #include "tool_error.h"
 
 namespace {
 
-constexpr FT_Pos kSubpixels = 64;           // FreeType's 26.6 fixed point
 constexpr FT_Pos kSideMargin = kSubpixels;  // one pixel, so neighbouring glyphs never touch
 constexpr std::uint8_t kWhite = 255;
 

@@ -8,12 +8,11 @@
 #include <span>
 
 #include "bitmap_placement.h"
+#include "freetype_units.h"
 #include "glyph_geometry.h"
 #include "tool_error.h"
 
 namespace {
-
-constexpr double kSubpixels = 64;  // FreeType's 26.6 fixed point
 
 // A face's vertical measures in one unit: font units for an outline font, the strike's
 // pixels for a bitmap font.
@@ -32,8 +31,7 @@ VerticalUnits verticalUnits(FT_Face face) {
         const std::span strikes(face->available_sizes, static_cast<std::size_t>(face->num_fixed_sizes));
         if (FT_Select_Size(face, static_cast<FT_Int>(pickStrike(strikes, INT_MAX))) == 0) {
             const auto& size = face->size->metrics;
-            return {static_cast<double>(size.y_ppem), size.ascender / kSubpixels,
-                    size.descender / kSubpixels};
+            return {static_cast<double>(size.y_ppem), toPixels(size.ascender), toPixels(size.descender)};
         }
     }
     throw ToolError("the font has neither outlines nor bitmaps that can be sized");

@@ -95,7 +95,7 @@ int run(const Options& options, Given given) {
 
     std::error_code error;
     if (scenario.loads() && !std::filesystem::is_directory(data, error)) {
-        std::cerr << kProgram << ": warning: the data folder " << hostrun::displayText(data)
+        std::cerr << kProgram << ": warning: the data folder " << displayText(data)
                   << (std::filesystem::exists(data, error) ? " is a file, not a folder" : " does not exist")
                   << "; every glyph image will be missing\n";
     }

@@ -6,11 +6,6 @@ std::filesystem::path pathFromUtf8(const std::string& text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
-std::string displayText(const std::filesystem::path& path) {
-    auto text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
 std::filesystem::path resolveDataFolder(const std::optional<std::filesystem::path>& option,
                                         const std::filesystem::path& scenarioFile,
                                         const std::optional<std::string>& scenarioData) {

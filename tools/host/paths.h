@@ -7,13 +7,12 @@
 #include <optional>
 #include <string>
 
+#include "path_text.h"
+
 namespace hostrun {
 
 // A path from UTF-8 text; on Windows this gives the right wide path for any name.
 std::filesystem::path pathFromUtf8(const std::string& text);
-
-// A path as UTF-8 text with the platform's separators, for messages.
-std::string displayText(const std::filesystem::path& path);
 
 // The data folder a run uses: --data if given (relative to the working folder), else the
 // scenario's "data" field, else "data", both relative to the scenario's folder.

@@ -1,62 +1,18 @@
 #include "trace_writer.h"
 
 #include <charconv>
-#include <string_view>
 #include <nlohmann/json.hpp>
+#include <string_view>
+
+#include "utf8.h"
 
 namespace hostrun {
 namespace {
 
 using Line = nlohmann::ordered_json;
 
-constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
-
-// Length of the well-formed UTF-8 sequence at the start of bytes, or 0 if there is none
-// (a stray or missing continuation byte, an overlong form, a surrogate, past U+10FFFF).
-std::size_t sequenceLength(std::string_view bytes) {
-    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    unsigned char lead = byte(0);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80;  // range of the second byte
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (bytes.size() < length || byte(1) < low || byte(1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-    }
-    return length;
-}
-
-// Strings come from the plugin and need not be UTF-8. Each byte that is not part of a
-// well-formed character becomes U+FFFD, one for one, so a reader can count the bytes.
-std::string validUtf8(const std::string& text) {
-    std::string result;
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        auto length = sequenceLength(rest);
-        if (length == 0) {
-            result += kReplacement;
-            rest.remove_prefix(1);
-        } else {
-            result.append(rest.substr(0, length));
-            rest.remove_prefix(length);
-        }
-    }
-    return result;
-}
+// Strings come from the plugin and need not be UTF-8: each goes into the trace through
+// utf8::replaceInvalid, so a reader can still count its bytes.
 
 void write(std::ostream& out, const Line& line) {
     out << line.dump(-1, ' ', false, Line::error_handler_t::replace) << '\n';
@@ -106,11 +62,15 @@ TraceWriter::TraceWriter(std::ostream& out, const sim::World& world) : out_(out)
 
 void TraceWriter::load() { write(out_, Line{{"host", "load"}}); }
 
-void TraceWriter::event(const std::string& name) { write(out_, Line{{"host", "event"}, {"name", validUtf8(name)}}); }
+void TraceWriter::event(const std::string& name) {
+    write(out_, Line{{"host", "event"}, {"name", utf8::replaceInvalid(name)}});
+}
 
 void TraceWriter::frame() { write(out_, Line{{"host", "frame"}}); }
 
-void TraceWriter::command(const std::string& line) { write(out_, Line{{"host", "command"}, {"line", validUtf8(line)}}); }
+void TraceWriter::command(const std::string& line) {
+    write(out_, Line{{"host", "command"}, {"line", utf8::replaceInvalid(line)}});
+}
 
 void TraceWriter::unload(std::size_t hooks, std::size_t drawables) {
     write(out_, Line{{"host", "unload"}, {"hooks", hooks}, {"drawables", drawables}});
@@ -129,27 +89,27 @@ void TraceWriter::call(const sim::Call& c) {
     Line line{{"call", opName(c.op)}};
     switch (c.op) {
         case sim::Op::registerNotifier:
-            line["name"] = validUtf8(c.text);
-            line["text"] = validUtf8(c.extra);
+            line["name"] = utf8::replaceInvalid(c.text);
+            line["text"] = utf8::replaceInvalid(c.extra);
             line["value"] = c.value;
             break;
         case sim::Op::executeCommand:
-            line["command"] = validUtf8(c.text);
+            line["command"] = utf8::replaceInvalid(c.text);
             line["flag"] = c.flag;
             break;
         case sim::Op::HookEvent:
         case sim::Op::UnhookEvent:
-            line["event"] = validUtf8(c.text);
+            line["event"] = utf8::replaceInvalid(c.text);
             break;
         case sim::Op::RegisterDrawable:
         case sim::Op::UnregisterDrawables:
             break;
         case sim::Op::log:
-            line["text"] = validUtf8(c.text);
+            line["text"] = utf8::replaceInvalid(c.text);
             break;
         case sim::Op::ImageWrapper: {
             const auto* path = imagePath(c.value);
-            line["path"] = path != nullptr ? *path : validUtf8(c.text);
+            line["path"] = path != nullptr ? *path : utf8::replaceInvalid(c.text);
             break;
         }
         case sim::Op::SetColor:
@@ -178,7 +138,8 @@ const std::string* TraceWriter::imagePath(int handle) {
     // An image outside the data folder keeps its full path: it cannot be written
     // relative to it without "..", which would hide where it really is.
     bool inside = !relative.empty() && *relative.begin() != "..";
-    return &imagePaths_.emplace(handle, validUtf8(sim::utf8(inside ? relative : path))).first->second;
+    return &imagePaths_.emplace(handle, utf8::replaceInvalid(sim::utf8(inside ? relative : path)))
+                .first->second;
 }
 
 }  // namespace hostrun

@@ -35,11 +35,6 @@ std::string cannotWrite(const fs::path& path, const std::string& why) {
 
 }  // namespace
 
-std::string displayText(const fs::path& path) {
-    auto text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
 std::optional<std::string> unreplaceableKind(const fs::path& path) {
     std::error_code error;
     switch (fs::symlink_status(path, error).type()) {

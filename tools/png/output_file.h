@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace pngfile {
+#include "path_text.h"
 
-// A path as UTF-8 text, for messages.
-std::string displayText(const std::filesystem::path& path);
+namespace pngfile {
 
 // What stands at `path` when it is something a writer must not replace: "a folder",
 // "a symbolic link", "a device", "a named pipe" ... Nothing when the path is free or holds

@@ -52,7 +52,7 @@ void PngWriter::write(const RgbaImage& image, const std::filesystem::path& path)
     }
     encoded.clear();
     if (!encodePng(image, rows.data(), &encoded)) {
-        throw PngError("libpng failed to encode '" + displayText(path) + "'");
+        throw PngError("libpng failed to encode " + quoted(path));
     }
     replaceFile(path, encoded);
 }

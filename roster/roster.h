@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "GameWrapper.h"
+#include "RosterEntry.h"
+#include "player_glyphs.h"
+
+// The scoreboard rows the overlay draws, and the glyphs their names are drawn with.
+struct Roster {
+    std::vector<RosterEntry> rows;
+    // The first this many rows (once ordered) are team zero's and go over the upper block.
+    std::int32_t teamZeroRowCount = 0;
+    GlyphStore glyphs;
+};
+
+// Rebuilds the rows from the game's player list (spectators get none), gives every new or
+// renamed key its glyphs and drops the glyphs of keys no player holds. Without a game it
+// changes nothing and returns false.
+bool rebuildRoster(Roster& roster, GameWrapper& game);
+
+// What a prune met, in the order the player asked to see it: the empty places in the
+// game's player list, then the keys whose rows went.
+struct PruneReport {
+    int nullPlayers = 0;
+    std::vector<std::string> erasedKeys;
+};
+
+// Removes the rows of players no longer in the game, with their glyphs. Runs when the
+// scoreboard opens, as players may have left since the last rebuild.
+PruneReport pruneRoster(Roster& roster, GameWrapper& game);
+
+// Takes every row's score from the game; a key that is gone scores 0.
+void refreshScores(Roster& roster, GameWrapper& game);
+
+// Team zero first, then by score, highest first, then by name.
+void orderRoster(Roster& roster);
