@@ -1,7 +1,7 @@
 #pragma once
 
 // Where the names go on screen. All fixed pixels except the scale: only the vertical
-// centre (half the screen height) and the clamp at the screen's width follow the screen.
+// centre (half the screen height) and the cut at the screen's right edge follow the screen.
 
 #include <cstdint>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "CanvasWrapper.h"
 #include "GameWrapper.h"
 #include "Vector2.h"
@@ -10,13 +12,17 @@
 // then), the layout the player chose, and the screen the last frame was drawn on.
 struct Overlay {
     bool scoreboardClosed = true;
-    layout::Choice layoutChoice = layout::Choice::fixed;
+    // Scaled is the fixed layout to the pixel on 1920 x 1080, and right on every other screen.
+    layout::Choice layoutChoice = layout::Choice::scaled;
     Vector2 screenSize{0, 0};
+    // A frame that failed stops the drawing until the scoreboard opens again, rather than
+    // failing (and saying so) sixty times a second.
+    bool drawingStopped = false;
 };
 
-// Starts drawing the roster's names every frame. The drawable refers to both without owning
-// them: their holder takes it back (hideOverlay or the host's unregistering) before they go.
-void showOverlay(Overlay& overlay, const Roster& roster, GameWrapper& game);
+// Starts calling `draw` every frame. It refers to the overlay's holder without owning it:
+// the holder takes it back (hideOverlay or the host's unregistering) before it goes.
+void showOverlay(Overlay& overlay, GameWrapper& game, std::function<void(CanvasWrapper)> draw);
 
 void hideOverlay(Overlay& overlay, GameWrapper& game);
 

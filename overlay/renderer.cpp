@@ -12,10 +12,13 @@ void drawGlyphRows(Overlay& overlay, const Roster& roster, GameWrapper& game, Ca
     const Vector2 screen = overlay.screenSize;
     const bool scaled = overlay.layoutChoice == layout::Choice::scaled;
     // The scaled layout lays the rows out on the reference screen, then maps each glyph.
-    const std::int32_t width = scaled ? layout::kReferenceWidth : screen.X;
     const std::int32_t height = scaled ? layout::kReferenceHeight : screen.Y;
     const auto mapping = layout::scaledMapping(screen);
     const float drawScale = scaled ? layout::scaledDrawScale(mapping) : layout::kDrawScale;
+    // Whether a glyph running to x (layout pixels) still ends on the screen.
+    auto fits = [&](std::int32_t end) {
+        return scaled ? layout::scaledX(end, mapping) <= screen.X : end <= screen.X;
+    };
 
     const auto& colour = layout::kDrawColour;
     canvas.SetColor(static_cast<char>(colour[0]), static_cast<char>(colour[1]), static_cast<char>(colour[2]),
@@ -34,14 +37,16 @@ void drawGlyphRows(Overlay& overlay, const Roster& roster, GameWrapper& game, Ca
         for (const auto& glyph : player->glyphs) {
             if (!previousWide && glyph.wide) x -= layout::kNarrowToWidePull;
             if (previousWide && !glyph.wide) x += layout::kWideToNarrowPush;
-            if (x > width) x = 0;
+            const std::int32_t advance = glyph.wide ? layout::kWideAdvance : layout::kNarrowAdvance;
+            // A long name is cut at the screen's edge, never carried on over the game.
+            if (!fits(x + advance)) break;
 
             canvas.SetPosition(scaled ? layout::scaledPosition(x, y, mapping) : Vector2{x, y});
             // Our own reference for the draw, so the image outlives anything the host does.
             std::shared_ptr<ImageWrapper> image = glyph.image;
             canvas.DrawTexture(image.get(), drawScale);
 
-            x += glyph.wide ? layout::kWideAdvance : layout::kNarrowAdvance;
+            x += advance;
             previousWide = glyph.wide;
         }
     }

@@ -24,6 +24,11 @@ inline ScreenMapping scaledMapping(Vector2 screen) {
             screen.Y * kCentreFactor};
 }
 
+// Where x of the reference screen lands on the real one, unrounded.
+inline double scaledX(double x, const ScreenMapping& map) {
+    return map.halfWidth + (x - kReferenceWidth * kCentreFactor) * map.scale;
+}
+
 inline Vector2 scaledPosition(std::int32_t x, std::int32_t y, const ScreenMapping& map) {
     constexpr double referenceCentreX = kReferenceWidth * kCentreFactor;
     constexpr double referenceCentreY = kReferenceHeight * kCentreFactor;

@@ -1,13 +1,10 @@
 #include "overlay.h"
 
-void showOverlay(Overlay& overlay, const Roster& roster, GameWrapper& game) {
+void showOverlay(Overlay& overlay, GameWrapper& game, std::function<void(CanvasWrapper)> draw) {
     overlay.scoreboardClosed = false;
+    overlay.drawingStopped = false;
     game.UnregisterDrawables();
-    Overlay* shown = &overlay;
-    const Roster* drawn = &roster;
-    GameWrapper* host = &game;
-    game.RegisterDrawable(
-        [shown, drawn, host](CanvasWrapper canvas) { drawGlyphRows(*shown, *drawn, *host, canvas); });
+    game.RegisterDrawable(std::move(draw));
 }
 
 void hideOverlay(Overlay& overlay, GameWrapper& game) {

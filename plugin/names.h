@@ -4,6 +4,7 @@
 // events it hooks, and its console log lines.
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace veltrona {
@@ -18,20 +19,57 @@ inline constexpr char kEventTeamChanged[] = "Function TAGame.PRI_TA.OnTeamChange
 inline constexpr char kEventMatchEnded[] = "Function TAGame.GameEvent_Soccar_TA.EventMatchEnded";
 
 // In the order they are hooked and unhooked.
-inline constexpr std::array<std::string_view, 4> kHookedEvents = {
-    kEventOpenScoreboard, kEventCloseScoreboard, kEventTeamChanged, kEventMatchEnded};
+inline constexpr std::array<std::string_view, 4> kHookedEvents = {kEventOpenScoreboard, kEventCloseScoreboard,
+                                                                  kEventTeamChanged, kEventMatchEnded};
 
-// The command's first word after its name chooses the overlay's layout.
+// The command's first word after its name chooses the overlay's layout, in any case.
 inline constexpr char kOptionScaled[] = "scaled";
 inline constexpr char kOptionFixed[] = "fixed";
 
 inline constexpr char kLogMatchEnd[] = "End";
-inline constexpr char kLogSwitchedOn[] = "Veltrona: on";
+// "Veltrona: on, scaled layout"
+inline constexpr char kLogSwitchedOn[] = "Veltrona: on, ";
+inline constexpr char kLogLayoutAfter[] = " layout";
 inline constexpr char kLogNotOnline[] = "Veltrona: not in an online match; type Veltrona again in one";
+// "Veltrona: scaled layout kept; not in an online match; type Veltrona again in one"
+inline constexpr char kLogKeptOffline[] = " layout kept; not in an online match; type Veltrona again in one";
 inline constexpr char kLogNullPlayer[] = "pl is null";
 inline constexpr char kLogErasePrefix[] = "erase->";
-// Around the word as typed: Veltrona: unknown option "WORD"; use "Veltrona scaled" or "Veltrona fixed"
+// Around the word as typed:
+// Veltrona: unknown option "WORD"; use "Veltrona scaled" or "Veltrona fixed"; nothing changed
 inline constexpr char kLogUnknownOptionBefore[] = "Veltrona: unknown option \"";
-inline constexpr char kLogUnknownOptionAfter[] = "\"; use \"Veltrona scaled\" or \"Veltrona fixed\"";
+inline constexpr char kLogUnknownOptionAfter[] =
+    "\"; use \"Veltrona scaled\" or \"Veltrona fixed\"; nothing changed";
+
+// Veltrona: glyph folder "PATH" not found
+// Veltrona: glyph folder "PATH" holds no PNG file
+inline constexpr char kLogGlyphFolderBefore[] = "Veltrona: glyph folder \"";
+inline constexpr char kLogGlyphFolderMissing[] = "\" not found";
+inline constexpr char kLogGlyphFolderEmpty[] = "\" holds no PNG file";
+
+// Veltrona: no glyph image for 🔥 (1f525.png), ★ (2605.png), ♛ (265b.png) and 2 more in "NAME"
+inline constexpr char kLogNoGlyphImage[] = "Veltrona: no glyph image for ";
+inline constexpr char kLogNoGlyphMore[] = " and ";
+inline constexpr char kLogNoGlyphMoreAfter[] = " more";
+inline constexpr char kLogNoGlyphIn[] = " in \"";
+inline constexpr std::size_t kMissingGlyphsNamed = 3;
+// A lobby of strangers can miss glyphs in every name: the console gets this many such lines
+// a match, then one saying the rest are not listed.
+inline constexpr int kMissingGlyphLinesPerMatch = 16;
+inline constexpr char kLogMoreMissingGlyphs[] =
+    "Veltrona: more names miss glyph images this match; veltrona-glyphs check lists them";
+
+// Veltrona: the team change failed: WHY
+inline constexpr char kLogFailedBefore[] = "Veltrona: ";
+inline constexpr char kLogFailedAfter[] = " failed: ";
+inline constexpr char kLogUnknownError[] = "unknown error";
+inline constexpr char kWhatLoad[] = "loading";
+inline constexpr char kWhatUnload[] = "unloading";
+inline constexpr char kWhatCommand[] = "the command";
+inline constexpr char kWhatTeamChange[] = "the team change";
+inline constexpr char kWhatOpen[] = "opening the scoreboard";
+inline constexpr char kWhatClose[] = "closing the scoreboard";
+inline constexpr char kWhatMatchEnd[] = "the match end";
+inline constexpr char kWhatDraw[] = "drawing the names";
 
 }  // namespace veltrona

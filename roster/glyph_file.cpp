@@ -1,9 +1,11 @@
 #include "glyph_file.h"
 
 #include <algorithm>
+#include <charconv>
 #include <system_error>
 
 #include "GlyphCodeSplitter.h"
+#include "utf8.h"
 
 namespace {
 constexpr char kAssetsFolder[] = "assets";
@@ -30,6 +32,19 @@ std::string glyphFileStem(const std::string& code) {
 
 std::filesystem::path glyphFolder(const std::filesystem::path& dataFolder) {
     return dataFolder / kAssetsFolder / kPngFolder;
+}
+
+GlyphFolderState inspectGlyphFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) return GlyphFolderState::missing;
+    // A glyph set is thousands of files: the first image found is enough.
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (entry->path().extension() == kImageExtension && entry->is_regular_file(error)) {
+            return GlyphFolderState::ready;
+        }
+    }
+    return GlyphFolderState::noImages;
 }
 
 std::filesystem::path glyphImagePath(const std::filesystem::path& dataFolder, const std::string& code) {
@@ -66,4 +81,24 @@ std::filesystem::path chosenGlyphImagePath(const std::filesystem::path& glyphFol
         if (std::filesystem::is_regular_file(own, error)) return own;
     }
     return glyphFolder / glyphFileName(code);
+}
+
+std::optional<std::uint32_t> glyphCodeNumber(const std::string& digits, int base) {
+    std::uint32_t value = 0;
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+    if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;
+    return value;
+}
+
+std::string glyphCodeOf(char32_t cp) {
+    auto codes = GlyphCodeSplitter{}.split(utf8::encode(cp));
+    return codes.empty() ? std::string{} : codes.front();
+}
+
+std::optional<char32_t> characterOfGlyphCode(const std::string& code) {
+    auto value = glyphCodeNumber(glyphFileStem(code), isWideGlyphCode(code) ? 16 : 10);
+    if (!value || *value > utf8::kLastCodePoint || utf8::isSurrogate(*value)) return std::nullopt;
+    // Malformed runs decode to values too, which the character's own UTF-8 would not give.
+    if (glyphCodeOf(*value) != code) return std::nullopt;
+    return static_cast<char32_t>(*value);
 }

@@ -3,7 +3,9 @@
 // Where a glyph code's image lives: DATA/assets/png/STEM.png, STEM being the code less
 // its wide prefix. Glyph sets on players' disks are named this way.
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 bool isWideGlyphCode(const std::string& code);
@@ -12,6 +14,11 @@ std::string glyphFileStem(const std::string& code);
 
 // DATA/assets/png, the folder the glyph images are read from.
 std::filesystem::path glyphFolder(const std::filesystem::path& dataFolder);
+
+// Whether a glyph folder can give any image: a player who copied the set one folder too
+// deep (data/data/assets/png) has a data folder without one.
+enum class GlyphFolderState { ready, missing, noImages };
+GlyphFolderState inspectGlyphFolder(const std::filesystem::path& glyphFolder);
 
 std::filesystem::path glyphImagePath(const std::filesystem::path& dataFolder, const std::string& code);
 
@@ -33,3 +40,14 @@ std::string ownGlyphFileName(const std::string& code);
 // shares a narrow stem and a glyph set has that file as a regular file (links followed),
 // else STEM.png.
 std::filesystem::path chosenGlyphImagePath(const std::filesystem::path& glyphFolder, const std::string& code);
+
+// The plugin's own glyph code for one character: what its splitter makes of the
+// character's UTF-8 ("65" for A, "u\3042" for U+3042).
+std::string glyphCodeOf(char32_t cp);
+
+// The character a glyph code stands for; nothing for a code the splitter makes of bytes
+// that are not UTF-8 ("u\ffffff80" for a lone 0x80 byte, "u\64" for the overlong C1 A4).
+std::optional<char32_t> characterOfGlyphCode(const std::string& code);
+
+// A glyph code's stem read as a number in `base`; nothing unless it is all digits.
+std::optional<std::uint32_t> glyphCodeNumber(const std::string& digits, int base);

@@ -1,8 +1,8 @@
 #include "player_glyphs.h"
 
 #include <algorithm>
+#include <system_error>
 
-#include "drawn_glyphs.h"
 #include "glyph_file.h"
 #include "name_limits.h"
 
@@ -17,14 +17,21 @@ std::filesystem::path pathFromWide(const std::wstring& wide) {
 }
 
 namespace {
+struct SharedImage {
+    std::shared_ptr<ImageWrapper> image;
+    bool fileMissing = false;
+};
+
 // Each load decodes a PNG and uploads a texture in a real host, on the game thread: a file
 // already held by some glyph is shared, not loaded again.
-std::shared_ptr<ImageWrapper> sharedImage(const std::filesystem::path& path, LoadedImages& loaded) {
+SharedImage sharedImage(const std::filesystem::path& path, LoadedImages& loaded) {
     auto& slot = loaded[path.native()];
-    if (auto image = slot.lock()) return image;
+    if (auto image = slot.image.lock()) return {image, slot.fileMissing};
+    std::error_code error;
+    bool missing = !std::filesystem::is_regular_file(path, error);
     auto image = std::make_shared<ImageWrapper>(path, true, false);
-    slot = image;
-    return image;
+    slot = {image, missing};
+    return {image, missing};
 }
 }  // namespace
 
@@ -33,21 +40,31 @@ const PlayerGlyphs* findPlayerGlyphs(const GlyphStore& store, const std::string&
     return found == store.players.end() ? nullptr : &found->second;
 }
 
-void loadPlayerGlyphs(GlyphStore& store, const std::string& key, const std::string& displayName,
-                      const std::filesystem::path& dataFolder) {
+std::vector<MissingGlyph> loadPlayerGlyphs(GlyphStore& store, const std::string& key,
+                                           std::vector<std::string> codes,
+                                           const std::filesystem::path& glyphFolder) {
     PlayerGlyphs record;
-    // Zero-width characters get no cell.
-    auto codes = drawnGlyphCodes(displayName);
+    std::vector<MissingGlyph> missing;
     record.glyphs.reserve(codes.size());
-    // Joined once per player, not once per glyph.
-    const auto folder = glyphFolder(dataFolder);
     for (auto& code : codes) {
-        auto image = sharedImage(chosenGlyphImagePath(folder, code), store.loaded);
+        auto path = chosenGlyphImagePath(glyphFolder, code);
+        auto shared = sharedImage(path, store.loaded);
+        bool named = std::any_of(missing.begin(), missing.end(),
+                                 [&](const MissingGlyph& m) { return m.code == code; });
+        // A character sharing a narrow stem is told by its own file, the one glyph sets make.
+        if (shared.fileMissing && !named) {
+            missing.push_back({code, sharesNarrowStem(code) ? ownGlyphFileName(code) : glyphFileName(code)});
+        }
         bool wide = isWideGlyphCode(code);
-        record.glyphs.push_back({std::move(code), std::move(image), wide});
+        record.glyphs.push_back({std::move(code), std::move(shared.image), wide});
     }
-    record.keptName = keptName(displayName);
     store.players.insert_or_assign(key, std::move(record));
+    return missing;
+}
+
+bool drawsCodes(const PlayerGlyphs& player, const std::vector<std::string>& codes) {
+    return std::equal(player.glyphs.begin(), player.glyphs.end(), codes.begin(), codes.end(),
+                      [](const Glyph& glyph, const std::string& code) { return glyph.code == code; });
 }
 
 void dropPlayerGlyphs(GlyphStore& store, const std::string& key) { store.players.erase(key); }
@@ -57,7 +74,7 @@ void evictAbsentKeys(GlyphStore& store, const std::unordered_set<std::string>& p
 }
 
 void forgetReleasedImages(GlyphStore& store) {
-    std::erase_if(store.loaded, [](const auto& entry) { return entry.second.expired(); });
+    std::erase_if(store.loaded, [](const auto& entry) { return entry.second.image.expired(); });
 }
 
 std::string keptName(const std::string& displayName) {

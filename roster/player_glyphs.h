@@ -16,31 +16,49 @@ struct Glyph {
     bool wide = false;  // a multi-byte character, drawn one wide advance
 };
 
-// Everything it takes to draw one player key's name, made from one display name.
+// Everything it takes to draw one player key's name: one glyph per drawn character, in name
+// order. A rename is told by these codes, so a name that only gains zero-width characters
+// or characters past the glyph cap keeps its glyphs.
 struct PlayerGlyphs {
     std::vector<Glyph> glyphs;
-    // The display name (its first kKeptNameBytes) the glyphs were made from, so that a
-    // renamed player is drawn by the new name.
-    std::string keptName;
+};
+
+// An image file loaded and still held by some glyph, and whether its file was missing when
+// it was loaded (the host then draws nothing for it).
+struct LoadedImage {
+    std::weak_ptr<ImageWrapper> image;
+    bool fileMissing = false;
 };
 
 // Every image file loaded and still held by some glyph, by path: a file is loaded once and
 // shared by every glyph that draws it. An entry lapses when its image's last holder goes.
-using LoadedImages = std::unordered_map<std::filesystem::path::string_type, std::weak_ptr<ImageWrapper>>;
+using LoadedImages = std::unordered_map<std::filesystem::path::string_type, LoadedImage>;
 
 struct GlyphStore {
     std::unordered_map<std::string, PlayerGlyphs> players;
     LoadedImages loaded;
 };
 
+// A glyph of a name whose image file is not in the glyph folder.
+struct MissingGlyph {
+    std::string code;
+    std::string fileName;
+};
+
 // The key's glyphs, or nothing; never adds a record, so the renderer can ask every frame.
 const PlayerGlyphs* findPlayerGlyphs(const GlyphStore& store, const std::string& key);
 
-// Splits a player's name into glyph codes (at most kMaxGlyphsPerName, zero-width characters
-// left out) and gives each the image of DATA/assets/png/STEM.png. The record is built aside
-// and moved in whole: if anything fails, the store keeps what it had.
-void loadPlayerGlyphs(GlyphStore& store, const std::string& key, const std::string& displayName,
-                      const std::filesystem::path& dataFolder);
+// Gives each drawn code of a name (drawnGlyphCodes) the image of its file in the glyph
+// folder and stores them as the key's record, and returns the characters whose file is
+// missing, each once, in name order.
+// The record is built aside and moved in whole: if anything fails, the store keeps what it
+// had.
+std::vector<MissingGlyph> loadPlayerGlyphs(GlyphStore& store, const std::string& key,
+                                           std::vector<std::string> codes,
+                                           const std::filesystem::path& glyphFolder);
+
+// Whether the record draws exactly these codes.
+bool drawsCodes(const PlayerGlyphs& player, const std::vector<std::string>& codes);
 
 void dropPlayerGlyphs(GlyphStore& store, const std::string& key);
 
@@ -51,7 +69,7 @@ void evictAbsentKeys(GlyphStore& store, const std::unordered_set<std::string>& p
 // Forgets the loaded files whose images no glyph holds any more.
 void forgetReleasedImages(GlyphStore& store);
 
-// The part of a display name the plugin keeps: enough to order rows and tell a rename.
+// The part of a display name the plugin keeps: enough to order rows.
 std::string keptName(const std::string& displayName);
 
 // The host's data folder, from the wide text it reports.

@@ -1,8 +1,8 @@
 #include <algorithm>
-#include <unordered_map>
+#include <unordered_set>
 
-#include "player_key.h"
 #include "player_walk.h"
+#include "present_players.h"
 #include "roster.h"
 
 PruneReport pruneRoster(Roster& roster, GameWrapper& game) {
@@ -10,29 +10,28 @@ PruneReport pruneRoster(Roster& roster, GameWrapper& game) {
     auto server = currentGame(game);
     if (!server) return report;
 
-    // Keys nobody in the game claims any more; each present player claims one, so a
-    // duplicated key loses only as many entries as it has players missing.
-    std::vector<std::string> departed;
-    departed.reserve(roster.rows.size());
-    for (const auto& entry : roster.rows) departed.push_back(entry.playerKey);
-    forEachPlayer(
-        *server,
-        [&](PriWrapper& player) {
-            auto candidate = std::find(departed.begin(), departed.end(), getPlayerKey(player));
-            if (candidate != departed.end()) departed.erase(candidate);
-        },
-        [&] { ++report.nullPlayers; });
+    auto present = readPresentPlayers(*server);
+    report.nullPlayers = present.nullPlayers;
+    auto matches = matchRowsToPlayers(roster.rows, present.players);
+    std::unordered_set<std::string> presentKeys;
+    for (const auto& player : present.players) presentKeys.insert(player.key);
 
-    for (const auto& key : departed) {
-        auto entry = std::find_if(roster.rows.begin(), roster.rows.end(),
-                                  [&](const RosterEntry& e) { return e.playerKey == key; });
-        if (entry == roster.rows.end()) continue;
-        roster.rows.erase(entry);
-        // The whole record goes, so that a player who comes back gets glyphs afresh.
-        dropPlayerGlyphs(roster.glyphs, key);
-        report.erasedKeys.push_back(key);
+    std::vector<RosterEntry> kept;
+    kept.reserve(roster.rows.size());
+    for (std::size_t row = 0; row < roster.rows.size(); ++row) {
+        if (matches[row]) {
+            kept.push_back(std::move(roster.rows[row]));
+            continue;
+        }
+        report.erasedKeys.push_back(roster.rows[row].playerKey);
     }
+    roster.rows = std::move(kept);
     if (report.erasedKeys.empty()) return report;
+    // A key's glyphs go with its last player, spectators included, so that a player who comes
+    // back gets them afresh and one who stays keeps drawing.
+    for (const auto& key : report.erasedKeys) {
+        if (!presentKeys.contains(key)) dropPlayerGlyphs(roster.glyphs, key);
+    }
     forgetReleasedImages(roster.glyphs);
     // The renderer splits the rows between the two blocks by this count alone.
     roster.teamZeroRowCount = static_cast<std::int32_t>(std::count_if(
@@ -44,12 +43,10 @@ void refreshScores(Roster& roster, GameWrapper& game) {
     auto server = currentGame(game);
     if (!server) return;
 
-    std::unordered_map<std::string, std::int32_t> scores;
-    forEachPlayer(
-        *server, [&](PriWrapper& player) { scores[getPlayerKey(player)] = player.GetMatchScore(); }, [] {});
-    for (auto& entry : roster.rows) {
-        auto score = scores.find(entry.playerKey);
-        entry.score = score == scores.end() ? 0 : score->second;
+    auto present = readPresentPlayers(*server);
+    auto matches = matchRowsToPlayers(roster.rows, present.players);
+    for (std::size_t row = 0; row < roster.rows.size(); ++row) {
+        roster.rows[row].score = matches[row] ? present.players[*matches[row]].score : 0;
     }
 }
 

@@ -16,10 +16,22 @@ struct Roster {
     GlyphStore glyphs;
 };
 
+// A player whose name has characters without a glyph file, as the rebuild met it.
+struct PlayerMissingGlyphs {
+    std::string keptName;
+    std::vector<MissingGlyph> glyphs;
+};
+
+struct RebuildReport {
+    bool gameFound = false;
+    // Players whose glyphs were made at this rebuild and miss some files, in list order.
+    std::vector<PlayerMissingGlyphs> missing;
+};
+
 // Rebuilds the rows from the game's player list (spectators get none), gives every new or
 // renamed key its glyphs and drops the glyphs of keys no player holds. Without a game it
-// changes nothing and returns false.
-bool rebuildRoster(Roster& roster, GameWrapper& game);
+// changes nothing. The rows are built aside: if anything fails they stay as they were.
+RebuildReport rebuildRoster(Roster& roster, GameWrapper& game);
 
 // What a prune met, in the order the player asked to see it: the empty places in the
 // game's player list, then the keys whose rows went.
@@ -28,11 +40,12 @@ struct PruneReport {
     std::vector<std::string> erasedKeys;
 };
 
-// Removes the rows of players no longer in the game, with their glyphs. Runs when the
-// scoreboard opens, as players may have left since the last rebuild.
+// Removes the rows of players no longer in the game, and the glyphs of keys no player of
+// the game holds. Runs when the scoreboard opens, as players may have left since the last
+// rebuild.
 PruneReport pruneRoster(Roster& roster, GameWrapper& game);
 
-// Takes every row's score from the game; a key that is gone scores 0.
+// Gives every row its own player's score; a row whose player is gone scores 0.
 void refreshScores(Roster& roster, GameWrapper& game);
 
 // Team zero first, then by score, highest first, then by name.

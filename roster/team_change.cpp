@@ -1,5 +1,7 @@
 #include <unordered_set>
 
+#include "drawn_glyphs.h"
+#include "glyph_file.h"
 #include "player_key.h"
 #include "player_walk.h"
 #include "roster.h"
@@ -8,12 +10,15 @@ namespace {
 constexpr unsigned char kSpectatorTeam = 255;
 }
 
-bool rebuildRoster(Roster& roster, GameWrapper& game) {
+RebuildReport rebuildRoster(Roster& roster, GameWrapper& game) {
+    RebuildReport report;
     auto server = currentGame(game);
-    if (!server) return false;
+    if (!server) return report;
+    report.gameFound = true;
+    const auto folder = glyphFolder(pathFromWide(game.GetDataFolderW()));
 
-    roster.rows.clear();
-    roster.teamZeroRowCount = 0;
+    std::vector<RosterEntry> rows;
+    std::int32_t teamZeroRows = 0;
     // Spectators are still in the game: their glyphs stay for when they take a team.
     std::unordered_set<std::string> presentKeys;
     forEachPlayer(
@@ -26,22 +31,23 @@ bool rebuildRoster(Roster& roster, GameWrapper& game) {
             if (team == kSpectatorTeam) return;
 
             bool onTeamZero = team == 0;
-            if (onTeamZero) ++roster.teamZeroRowCount;
-            auto& entry = roster.rows.emplace_back(
-                RosterEntry{key, player.GetMatchScore(), onTeamZero, keptName(displayName)});
-            // A renamed player is drawn by the new name. Players sharing a key (bots of one
-            // name, a repeated id) share the glyphs of the first of them in the list.
+            if (onTeamZero) ++teamZeroRows;
+            rows.push_back(RosterEntry{key, player.GetMatchScore(), onTeamZero, keptName(displayName)});
+            // Players sharing a key share the glyphs of the first of them in the list; a
+            // renamed player is drawn by the new name.
             const auto* held = findPlayerGlyphs(roster.glyphs, key);
+            if (held != nullptr && !firstOfKey) return;
+            auto codes = drawnGlyphCodes(displayName);
+            if (held != nullptr && drawsCodes(*held, codes)) return;
             // The old glyphs go before the new ones load, so that no file is held twice.
-            if (held != nullptr && firstOfKey && held->keptName != entry.displayName) {
-                dropPlayerGlyphs(roster.glyphs, key);
-                held = nullptr;
-            }
-            if (held != nullptr) return;
-            loadPlayerGlyphs(roster.glyphs, key, displayName, pathFromWide(game.GetDataFolderW()));
+            if (held != nullptr) dropPlayerGlyphs(roster.glyphs, key);
+            auto missing = loadPlayerGlyphs(roster.glyphs, key, std::move(codes), folder);
+            if (!missing.empty()) report.missing.push_back({rows.back().displayName, std::move(missing)});
         },
         [] {});
+    roster.rows = std::move(rows);
+    roster.teamZeroRowCount = teamZeroRows;
     evictAbsentKeys(roster.glyphs, presentKeys);
     forgetReleasedImages(roster.glyphs);
-    return true;
+    return report;
 }

@@ -1,4 +1,5 @@
 #include "overlay.h"
+#include "scaled_layout.h"
 #include "world_fixture.h"
 
 namespace {
@@ -39,7 +40,8 @@ protected:
     }
 
     Roster roster;
-    Overlay overlay;
+    // The fixed layout's own pixels, unless a test chooses the scaled one.
+    Overlay overlay{.layoutChoice = layout::Choice::fixed};
 
     float expectedScale = 0.5f;
 
@@ -84,10 +86,10 @@ const std::vector<Position> kWorkedExample = {
     {1490, 562}, {1537, 562}, {1559, 562},                            // row 3: W N W
     {1500, 619}, {1500, 676}};
 
-std::vector<Position> twelveWide() {
+// Ten wide glyphs end at 1910; the eleventh would end past 1920.
+std::vector<Position> tenWide() {
     std::vector<Position> out;
-    for (int i = 0; i < 11; ++i) out.push_back({1490 + 42 * i, 562});
-    out.push_back({0, 562});
+    for (int i = 0; i < 10; ++i) out.push_back({1490 + 42 * i, 562});
     return out;
 }
 
@@ -96,13 +98,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RenderCase{"worked_example", {1920, 1080}, 3, {"NNWWN", "WWW", "N", "WNW", "N", "N"}, kWorkedExample},
         RenderCase{"odd_height_same_rows", {1920, 1081}, 3, {"NNWWN", "WWW", "N", "WNW", "N", "N"}, kWorkedExample},
-        RenderCase{"clamp_past_width",
-                   {1600, 1080},
-                   0,
-                   {"NNNNNN"},
-                   {{1500, 562}, {1532, 562}, {1564, 562}, {1596, 562}, {0, 562}, {32, 562}}},
-        RenderCase{"twelve_wide", {1920, 1080}, 0, {"WWWWWWWWWWWW"}, twelveWide()},
-        RenderCase{"x_equal_to_width_not_clamped", {1532, 1080}, 0, {"NNN"}, {{1500, 562}, {1532, 562}, {0, 562}}},
+        // A long name is cut at the screen's edge; nothing of it goes to the left edge.
+        RenderCase{"cut_at_the_right_edge", {1600, 1080}, 0, {"NNNNNN", "N"},
+                   {{1500, 562}, {1532, 562}, {1564, 562}, {1500, 619}}},
+        RenderCase{"twelve_wide_cut_after_ten", {1920, 1080}, 0, {"WWWWWWWWWWWW"}, tenWide()},
+        RenderCase{"glyph_ending_at_the_edge_drawn", {1532, 1080}, 0, {"NNN"}, {{1500, 562}}},
+        RenderCase{"screen_narrower_than_the_start", {1280, 720}, 0, {"NN"}, {}},
         RenderCase{"negative_y_truncates_toward_zero",
                    {1920, 301},
                    3,
@@ -143,12 +144,14 @@ TEST_F(Renderer, DrawsEachRowsOwnImagesInNameOrder) {
 
 // A new screen size or team split shows on the very next frame.
 TEST_F(Renderer, RecomputesFromTheCurrentScreenEveryFrame) {
+    overlay.layoutChoice = layout::Choice::scaled;
     addRow("a", "N");
     drawFrame();
     world.screen = {1280, 720};
     roster.teamZeroRowCount = 1;
+    expectedScale = 0.33333334f;
     drawFrame();
-    EXPECT_EQ(glyphPositions(), (std::vector<Position>{{0, 229}}));  // clamped; the centre less 131
+    EXPECT_EQ(glyphPositions(), (std::vector<Position>{{1000, 272}}));  // 409 on the reference screen
 }
 
 // --- The scaled layout ------------------------------------------------------------------
@@ -187,18 +190,34 @@ INSTANTIATE_TEST_SUITE_P(
                     ScaledCase{"handheld", {1280, 800}, {{1032, 260}, {1067, 260}, {1040, 416}}, 0.37037036f}),
     [](const auto& info) { return info.param.label; });
 
-// The clamp is the reference screen's: a name runs past 1920 there, whatever the real width.
-TEST_F(RendererBase, ScaledLayoutClampsAtTheReferenceWidth) {
+// In the scaled layout a name is cut where the real screen's edge falls on the reference
+// screen: the same place on 16:9, further right on an ultrawide, further left on 4:3.
+struct ScaledCutCase {
+    const char* label;
+    Vector2 screen;
+    std::size_t drawn;  // of twelve wide glyphs
+
+    friend void PrintTo(const ScaledCutCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class ScaledCut : public RendererBase, public testing::WithParamInterface<ScaledCutCase> {};
+
+TEST_P(ScaledCut, CutsAtTheMappedEdge) {
     overlay.layoutChoice = layout::Choice::scaled;
-    world.screen = {1280, 720};
+    world.screen = GetParam().screen;
     addRow("a", "WWWWWWWWWWWW");
-    expectedScale = 0.33333334f;
+    expectedScale = layout::scaledDrawScale(layout::scaledMapping(GetParam().screen));
     drawFrame();
     auto positions = glyphPositions();
-    ASSERT_EQ(positions.size(), 12u);
-    EXPECT_EQ(positions[10], (Position{1273, 374}));
-    EXPECT_EQ(positions[11], (Position{0, 374}));
+    ASSERT_EQ(positions.size(), GetParam().drawn);
+    for (const auto& p : positions) EXPECT_GT(p.x, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Screens, ScaledCut,
+                         testing::Values(ScaledCutCase{"hd", {1280, 720}, 10},
+                                         ScaledCutCase{"ultrawide", {3440, 1440}, 12},
+                                         ScaledCutCase{"four_by_three", {1024, 768}, 4}),
+                         [](const auto& info) { return info.param.label; });
 
 // The match may end under an open scoreboard without a closing: no game, no drawing, and the
 // drawing comes back by itself with a game.

@@ -1,4 +1,5 @@
 #include "names.h"
+#include "path_text.h"
 #include "plugin_fixture.h"
 
 namespace {
@@ -49,9 +50,8 @@ TEST_F(Activation, OfflineLoadHooksNothingUntilTheCommandRunsOnline) {
 }
 
 TEST_F(Activation, WordsAfterTheFirstChangeNothing) {
-    world.online = false;
     plugin.onLoad();
-    world.online = true;
+    world.runCommand("Veltrona fixed");
     world.calls.clear();
     world.runCommand("Veltrona fixed");
     auto plain = world.calls;
@@ -74,7 +74,7 @@ struct LayoutWordCase {
 
 class LayoutWord : public Activation, public testing::WithParamInterface<LayoutWordCase> {};
 
-TEST_P(LayoutWord, ChoosesTheLayoutAndStillHooksAsBefore) {
+TEST_P(LayoutWord, ChoosesTheLayoutAndSaysWhatHappened) {
     const auto& c = GetParam();
     plugin.onLoad();
     world.online = c.online;
@@ -82,41 +82,69 @@ TEST_P(LayoutWord, ChoosesTheLayoutAndStillHooksAsBefore) {
     for (const auto& line : c.lines) world.runCommand(line);
     EXPECT_EQ(plugin.overlay().layoutChoice, c.expected);
     EXPECT_EQ(logLines(), c.logs);
-    // Every run hooks the four events in an online game, whatever its word.
-    EXPECT_EQ(hooked().size(), c.online ? 4 * c.lines.size() : 0u);
+    // The load hooked the four events already; no command hooks them again.
+    EXPECT_TRUE(hooked().empty());
 }
 
-const std::string kUnknownWide = R"(Veltrona: unknown option "wide"; use "Veltrona scaled" or "Veltrona fixed")";
-const std::string kOn = "Veltrona: on";
+const std::string kUnknownWide =
+    R"(Veltrona: unknown option "wide"; use "Veltrona scaled" or "Veltrona fixed"; nothing changed)";
+const std::string kOnScaled = "Veltrona: on, scaled layout";
+const std::string kOnFixed = "Veltrona: on, fixed layout";
 const std::string kNotOnline = "Veltrona: not in an online match; type Veltrona again in one";
+// With the platform's separators, as the player's console shows the folder.
+const std::string kNoFolder =
+    "Veltrona: glyph folder \"" + displayText(std::filesystem::path("D") / "assets" / "png") + "\" not found";
+using layout::Choice;
 
 INSTANTIATE_TEST_SUITE_P(
     Words, LayoutWord,
     testing::Values(
-        LayoutWordCase{"scaled", {"Veltrona scaled"}, true, layout::Choice::scaled, {kOn}},
-        LayoutWordCase{"back_to_fixed", {"Veltrona scaled", "Veltrona fixed"}, true, layout::Choice::fixed,
-                       {kOn, kOn}},
-        LayoutWordCase{"alone_keeps_the_choice", {"Veltrona scaled", "Veltrona"}, true, layout::Choice::scaled,
-                       {kOn, kOn}},
-        LayoutWordCase{"taken_offline_too", {"Veltrona scaled"}, false, layout::Choice::scaled, {kNotOnline}},
-        LayoutWordCase{"extra_words_ignored", {"Veltrona scaled please now"}, true, layout::Choice::scaled, {kOn}},
-        LayoutWordCase{"unknown_word_keeps_the_choice", {"Veltrona scaled", "Veltrona wide"}, true,
-                       layout::Choice::scaled, {kOn, kUnknownWide, kOn}},
-        LayoutWordCase{"unknown_word_offline", {"Veltrona wide"}, false, layout::Choice::fixed,
-                       {kUnknownWide, kNotOnline}},
-        LayoutWordCase{"words_are_case_sensitive", {"Veltrona Scaled"}, true, layout::Choice::fixed,
-                       {R"(Veltrona: unknown option "Scaled"; use "Veltrona scaled" or "Veltrona fixed")", kOn}}),
+        LayoutWordCase{"scaled", {"Veltrona scaled"}, true, Choice::scaled, {kOnScaled, kNoFolder}},
+        LayoutWordCase{"fixed", {"Veltrona fixed"}, true, Choice::fixed, {kOnFixed, kNoFolder}},
+        LayoutWordCase{"back_to_scaled", {"Veltrona fixed", "Veltrona scaled"}, true, Choice::scaled,
+                       {kOnFixed, kNoFolder, kOnScaled, kNoFolder}},
+        LayoutWordCase{"alone_keeps_the_choice", {"Veltrona fixed", "Veltrona"}, true, Choice::fixed,
+                       {kOnFixed, kNoFolder, kOnFixed, kNoFolder}},
+        LayoutWordCase{"kept_offline", {"Veltrona fixed"}, false, Choice::fixed,
+                       {"Veltrona: fixed layout kept; not in an online match; type Veltrona again in one"}},
+        LayoutWordCase{"alone_offline", {"Veltrona"}, false, Choice::scaled, {kNotOnline}},
+        LayoutWordCase{"extra_words_ignored", {"Veltrona fixed please now"}, true, Choice::fixed, {kOnFixed, kNoFolder}},
+        // A refused word leaves everything as it was, the activation included.
+        LayoutWordCase{"unknown_word_changes_nothing", {"Veltrona fixed", "Veltrona wide"}, true, Choice::fixed,
+                       {kOnFixed, kNoFolder, kUnknownWide}},
+        LayoutWordCase{"unknown_word_offline", {"Veltrona wide"}, false, Choice::scaled, {kUnknownWide}},
+        LayoutWordCase{"any_case", {"Veltrona FIXED", "Veltrona Scaled"}, true, Choice::scaled,
+                       {kOnFixed, kNoFolder, kOnScaled, kNoFolder}},
+        LayoutWordCase{"control_characters_escaped", {"Veltrona \x1b[2J"}, true, Choice::scaled,
+                       {R"(Veltrona: unknown option "\x1b[2J"; use "Veltrona scaled" or "Veltrona fixed"; nothing changed)"}}),
     [](const auto& info) { return info.param.label; });
 
-TEST_F(Activation, MatchEndLogsEndAndKeepsTheRoster) {
+// A host that adds a handler per call would run every handler twice after a second command.
+TEST_F(Activation, EachEventIsHookedOncePerLoad) {
+    plugin.onLoad();
+    world.runCommand("Veltrona");
+    world.runCommand("Veltrona scaled");
+    EXPECT_EQ(hooked(), allEvents);
+    plugin.onUnload();
+    plugin.onLoad();
+    EXPECT_EQ(hooked(), (std::vector<std::string>{allEvents[0], allEvents[1], allEvents[2], allEvents[3],
+                                                  allEvents[0], allEvents[1], allEvents[2], allEvents[3]}));
+}
+
+// A match that ends under an open scoreboard gets no closing: the end closes the overlay
+// itself, and keeps the roster and the glyphs for the next game.
+TEST_F(Activation, MatchEndLogsEndClosesTheOverlayAndKeepsTheRoster) {
     plugin.onLoad();
     world.players = {human("a", "A\xe3\x81\x82", 0)};
     world.fire(veltrona::kEventTeamChanged);
+    world.fire(veltrona::kEventOpenScoreboard);
     world.calls.clear();
     world.fire(veltrona::kEventMatchEnded);
     world.fire(veltrona::kEventMatchEnded);
     EXPECT_EQ(logLines(), (std::vector<std::string>{"End", "End"}));
-    EXPECT_EQ(ops(), (std::vector<Op>{Op::log, Op::log}));
+    EXPECT_EQ(ops(), (std::vector<Op>{Op::log, Op::UnregisterDrawables, Op::log, Op::UnregisterDrawables}));
+    EXPECT_TRUE(world.drawables.empty());
+    EXPECT_TRUE(plugin.overlay().scoreboardClosed);
     EXPECT_EQ(rosterKeys(), (std::vector<std::string>{"a"}));
     EXPECT_EQ(glyphsOf(plugin.roster(), "a").size(), 2u);
 }
@@ -138,8 +166,8 @@ TEST_F(Activation, UnloadUnhooksAllFourAndTakesBackTheDrawable) {
 
 // --- Switched on mid-match --------------------------------------------------------------
 
-// Hooking in an online game takes the players as they are, right after "Veltrona: on", so an
-// opening draws them without waiting for a team change.
+// Hooking in an online game takes the players as they are, right after "Veltrona: on" and the
+// glyph folder's check, so an opening draws them without waiting for a team change.
 TEST_F(Activation, SwitchedOnMidMatchBuildsTheRosterAtOnce) {
     world.players = {human("b", "B", 1), human("a", "A", 0)};
     plugin.onLoad();
@@ -147,8 +175,10 @@ TEST_F(Activation, SwitchedOnMidMatchBuildsTheRosterAtOnce) {
     EXPECT_EQ(plugin.roster().teamZeroRowCount, 1);
     auto calls = opsOf(world.calls);
     std::vector<Op> afterHooks(calls.begin() + 6, calls.end());
-    EXPECT_EQ(afterHooks, (std::vector<Op>{Op::log, Op::ImageWrapper, Op::ImageWrapper}));
-    EXPECT_EQ(logLines(), (std::vector<std::string>{kOn}));
+    EXPECT_EQ(afterHooks, (std::vector<Op>{Op::log, Op::log, Op::ImageWrapper, Op::ImageWrapper, Op::log, Op::log}));
+    EXPECT_EQ(logLines(), (std::vector<std::string>{kOnScaled, kNoFolder,
+                                                    R"(Veltrona: no glyph image for B (66.png) in "B")",
+                                                    R"(Veltrona: no glyph image for A (65.png) in "A")"}));
 }
 
 TEST_F(Activation, OfflineCommandSaysSoAndBuildsNothing) {

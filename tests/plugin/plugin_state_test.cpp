@@ -8,7 +8,7 @@ TEST(PluginState, NewPluginStartsEmptyWithScoreboardClosed) {
     Veltrona plugin;
     EXPECT_EQ(plugin.overlay().screenSize, (Vector2{0, 0}));
     EXPECT_TRUE(plugin.overlay().scoreboardClosed);
-    EXPECT_EQ(plugin.overlay().layoutChoice, layout::Choice::fixed);
+    EXPECT_EQ(plugin.overlay().layoutChoice, layout::Choice::scaled);
     EXPECT_TRUE(plugin.roster().rows.empty());
     EXPECT_TRUE(plugin.roster().glyphs.players.empty());
     EXPECT_TRUE(plugin.roster().glyphs.loaded.empty());

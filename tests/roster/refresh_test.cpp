@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "world_fixture.h"
 
 namespace {
@@ -21,21 +23,60 @@ TEST_F(Prune, DepartedPlayersGoInRosterOrderWithAllTheirGlyphs) {
     EXPECT_EQ(roster.teamZeroRowCount, 0);
 }
 
-TEST_F(Prune, DuplicateKeyLosesOneEntryPerMissingPlayer) {
-    roster.rows = {{"x", 0, true, "X"}, {"y", 0, true, "Y"}, {"x", 0, false, "X2"}};
-    world.players = {human("x", "X", 0)};
-    lastPrune = pruneRoster(roster, game);
-    // The one present "x" keeps one entry, and the survivor is the later one.
-    EXPECT_EQ(rosterKeys(), (std::vector<std::string>{"x"}));
-    EXPECT_EQ(roster.rows[0].displayName, "X2");
-    EXPECT_EQ(lastPrune.erasedKeys, (std::vector<std::string>{"y", "x"}));
+// Players sharing a key (bots of one name, a repeated id): the row that goes is the one of
+// the player who left, matched by team and then by name; the key's glyphs stay while any
+// player of the game holds it.
+struct SharedKeyCase {
+    const char* label;
+    std::vector<RosterEntry> rows;
+    std::vector<std::optional<sim::Player>> players;
+    std::vector<std::string> keptNames;
+    std::vector<std::string> erased;
+    bool glyphsKept;
 
-    world.calls.clear();
-    roster.rows = {{"x", 0, true, "X"}, {"x", 0, true, "X2"}};
-    world.players = {};
+    friend void PrintTo(const SharedKeyCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class SharedKeys : public RosterFixture, public testing::WithParamInterface<SharedKeyCase> {};
+
+TEST_P(SharedKeys, ThePlayerWhoLeftLosesHisRow) {
+    const auto& c = GetParam();
+    roster.rows = c.rows;
+    const auto key = c.rows.front().playerKey;
+    roster.glyphs.players[key] = {};
+    world.players = c.players;
     lastPrune = pruneRoster(roster, game);
-    EXPECT_TRUE(roster.rows.empty());
-    EXPECT_EQ(lastPrune.erasedKeys, (std::vector<std::string>{"x", "x"}));
+    std::vector<std::string> names;
+    for (const auto& row : roster.rows) names.push_back(row.displayName);
+    EXPECT_EQ(names, c.keptNames);
+    EXPECT_EQ(lastPrune.erasedKeys, c.erased);
+    EXPECT_EQ(hasGlyphs(roster, key), c.glyphsKept);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SharedKeys,
+    testing::Values(
+        SharedKeyCase{"other_team_left", {{"x", 0, true, "X"}, {"y", 0, true, "Y"}, {"x", 0, false, "X2"}},
+                      {human("x", "X", 0), human("y", "Y", 0)}, {"X", "Y"}, {"x"}, true},
+        SharedKeyCase{"same_team_told_by_name", {{"x", 0, false, "Rex"}, {"x", 0, false, "Max"}},
+                      {human("x", "Max", 1)}, {"Max"}, {"x"}, true},
+        SharedKeyCase{"renamed_still_matched_by_team", {{"x", 0, false, "Rex"}}, {human("x", "Rexy", 1)}, {"Rex"},
+                      {}, true},
+        SharedKeyCase{"both_left", {{"x", 0, true, "X"}, {"x", 0, true, "X2"}}, {}, {}, {"x", "x"}, false},
+        SharedKeyCase{"became_spectator", {{"x", 0, true, "X"}}, {human("x", "X", 255)}, {}, {"x"}, true},
+        SharedKeyCase{"bots_of_one_name", {{"Rex", 0, false, "Rex"}, {"Rex", 0, false, "Rex"}}, {bot("Rex", 1)},
+                      {"Rex"}, {"Rex"}, true}),
+    [](const auto& info) { return info.param.label; });
+
+// A leaver among bots of one name leaves the other's row drawn, on the row the game has.
+TEST_F(Prune, ALeavingBotLeavesItsTwinDrawn) {
+    world.players = {bot("Rex", 1, 5), bot("Rex", 1, 7), human("a", "A", 0)};
+    teamChange();
+    world.players = {bot("Rex", 1, 7), human("a", "A", 0)};
+    lastPrune = pruneRoster(roster, game);
+    EXPECT_EQ(rosterKeys(), (std::vector<std::string>{"a", "Rex"}));
+    EXPECT_EQ(roster.teamZeroRowCount, 1);
+    EXPECT_EQ(glyphsOf(roster, "Rex").size(), 3u);
 }
 
 TEST_F(Prune, EmptyRosterStillReportsNullPlayers) {
@@ -84,13 +125,16 @@ TEST_F(Prune, TeamChangeDropsDepartedPlayersThroughItsOwnRebuildWithoutALogLine)
 
 using RefreshScores = RosterFixture;
 
-TEST_F(RefreshScores, LaterPlayerWinsAndAbsentKeysGetZero) {
-    roster.rows = {{"x", 5, true, "X"}, {"gone", 9, true, "G"}, {"x", 6, false, "X2"}, {"Rex", 1, false, "Rex"}};
-    world.players = {human("x", "X", 0, 10), std::nullopt, human("x", "X", 1, -20), bot("Rex", 1, 33)};
+// Each row keeps its own player's score, also among players who share a key.
+TEST_F(RefreshScores, EveryRowGetsItsOwnPlayersScoreAndAbsentOnesZero) {
+    roster.rows = {{"x", 5, true, "X"}, {"gone", 9, true, "G"}, {"x", 6, false, "X2"}, {"Rex", 1, false, "Rex"},
+                   {"x", 0, false, "X3"}};
+    world.players = {human("x", "X", 0, 10), std::nullopt, human("x", "X3", 1, -20), bot("Rex", 1, 33),
+                     human("x", "X2", 1, 4)};
     refreshScores(roster, game);
     std::vector<std::int32_t> scores;
     for (const auto& e : roster.rows) scores.push_back(e.score);
-    EXPECT_EQ(scores, (std::vector<std::int32_t>{-20, 0, -20, 33}));
+    EXPECT_EQ(scores, (std::vector<std::int32_t>{10, 0, 4, 33, -20}));
 }
 
 using OrderRoster = RosterFixture;

@@ -1,5 +1,7 @@
 #include <fstream>
 
+#include "drawn_glyphs.h"
+
 #include "world_fixture.h"
 
 namespace {
@@ -60,6 +62,43 @@ TEST_F(TeamChange, ARenamedPlayerGetsTheNewNamesGlyphs) {
     EXPECT_EQ(roster.rows[0].displayName, "Zb\xe3\x81\x82");
     EXPECT_TRUE(logLines().empty());
 }
+
+// A rename is told by the glyphs it draws: padding the name with zero-width characters
+// (which fill the kept bytes) hides nothing, and adding one changes nothing.
+struct RenameCase {
+    const char* label;
+    std::string before;
+    std::string after;
+    bool reloaded;
+
+    friend void PrintTo(const RenameCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class Renames : public RosterFixture, public testing::WithParamInterface<RenameCase> {};
+
+TEST_P(Renames, AreJudgedByTheDrawnCodes) {
+    world.players = {human("a", GetParam().before, 0)};
+    teamChange();
+    world.calls.clear();
+    world.players[0]->name = GetParam().after;
+    teamChange();
+    EXPECT_EQ(!imagePaths().empty(), GetParam().reloaded);
+    EXPECT_EQ(codesOf(roster, "a"), drawnGlyphCodes(GetParam().after));
+}
+
+std::string zeroWidthPadded(const std::string& name) {
+    std::string padded;
+    for (int i = 0; i < 600; ++i) padded += "\xe2\x80\x8b";
+    return padded + name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, Renames,
+    testing::Values(RenameCase{"padded_rename", zeroWidthPadded("Rex"), zeroWidthPadded("Max"), true},
+                    RenameCase{"zero_width_added", "Rex", "R\xe2\x80\x8b" "ex", false},
+                    RenameCase{"past_the_glyph_cap", std::string(128, 'x') + "a", std::string(128, 'x') + "b", false},
+                    RenameCase{"plain_rename", "Rex", "Rey", true}),
+    [](const auto& info) { return info.param.label; });
 
 // Two players who share a key with different names would rename each other at every team
 // change: the first of them in the list gives the glyphs.

@@ -1,6 +1,8 @@
 #include "trace_properties.h"
 
 #include <nlohmann/json.hpp>
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <limits>
 #include <sstream>
@@ -31,9 +33,13 @@ bool isHostCall(const std::string& name) {
 bool isKnownLog(const json& text) {
     if (!text.is_string()) return false;
     const auto& line = text.get_ref<const std::string&>();
-    return line == "End" || line == "pl is null" || line.starts_with("erase->") || line == "Veltrona: on" ||
+    return line == "End" || line == "pl is null" || line.starts_with("erase->") ||
+           line == "Veltrona: on, scaled layout" || line == "Veltrona: on, fixed layout" ||
            line == "Veltrona: not in an online match; type Veltrona again in one" ||
-           line.starts_with("Veltrona: unknown option \"");
+           line.ends_with(" layout kept; not in an online match; type Veltrona again in one") ||
+           line.starts_with("Veltrona: unknown option \"") || line.starts_with("Veltrona: glyph folder \"") ||
+           line.starts_with("Veltrona: no glyph image for ") ||
+           line == "Veltrona: more names miss glyph images this match; veltrona-glyphs check lists them";
 }
 
 bool isOrigin(const json& line) { return line.value("x", -1) == 0 && line.value("y", -1) == 0; }
@@ -65,7 +71,7 @@ private:
             ++counts.loads;
             constructed_.clear();
             registered_ = 0;
-            scaled_ = false;
+            scaled_ = true;
         } else if (kind == "unload") {
             if (!loaded_) return "an unload while the module is not loaded";
             loaded_ = false;
@@ -99,7 +105,7 @@ private:
         if (name == "UnregisterDrawables") registered_ = 0;
         if (name == "log") {
             if (!isKnownLog(line["text"]))
-                return "a log line other than \"End\", \"pl is null\" and \"erase->\"";
+                return "a log line the plugin does not write, or a failure";
             if (line["text"].get_ref<const std::string&>().starts_with("erase->")) ++counts.erasures;
         }
         return std::nullopt;
@@ -138,6 +144,8 @@ private:
         std::string name;
         std::string word;
         if (!(words >> name) || name != "Veltrona" || !(words >> word)) return;
+        std::transform(word.begin(), word.end(), word.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         if (word == "scaled") scaled_ = true;
         if (word == "fixed") scaled_ = false;
     }
@@ -177,7 +185,7 @@ private:
     std::int64_t positionY_ = 0;      // of the last SetPosition
     std::int64_t rowY_ = 0;
     std::size_t rowGlyphs_ = 0;  // draws in a row at rowY_ so far
-    bool scaled_ = false;        // the layout the player chose since the load
+    bool scaled_ = true;         // the layout the player chose since the load
 };
 
 }  // namespace

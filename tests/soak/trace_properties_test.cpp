@@ -68,6 +68,12 @@ std::vector<std::string> opened(std::vector<std::string> rest) {
     return lines;
 }
 
+// The player's "Veltrona fixed" right after the load.
+std::vector<std::string> fixedLayout(std::vector<std::string> lines) {
+    lines.insert(lines.begin() + 1, R"({"host":"command","line":"Veltrona fixed"})");
+    return lines;
+}
+
 class TraceProperties : public testing::TestWithParam<TraceCase> {};
 
 TEST_P(TraceProperties, FindsTheFirstFaultOrNone) {
@@ -99,9 +105,12 @@ INSTANTIATE_TEST_SUITE_P(
         TraceCase{"every_log_kind",
                   {kLoad, R"({"call":"log","text":"End"})", R"({"call":"log","text":"pl is null"})",
                    R"({"call":"log","text":"erase->p-1"})", R"({"call":"log","text":"erase->"})",
-                   R"({"call":"log","text":"Veltrona: on"})",
+                   R"({"call":"log","text":"Veltrona: on, scaled layout"})",
                    R"({"call":"log","text":"Veltrona: not in an online match; type Veltrona again in one"})",
-                   R"({"call":"log","text":"Veltrona: unknown option \"x\"; use \"Veltrona scaled\" or \"Veltrona fixed\""})"},
+                   R"({"call":"log","text":"Veltrona: unknown option \"x\"; use \"Veltrona scaled\" or \"Veltrona fixed\""})",
+                   R"({"call":"log","text":"Veltrona: fixed layout kept; not in an online match; type Veltrona again in one"})",
+                   R"({"call":"log","text":"Veltrona: glyph folder \"D/assets/png\" not found"})",
+                   R"({"call":"log","text":"Veltrona: no glyph image for A (65.png) in \"A\""})"},
                   std::nullopt},
 
         TraceCase{"drawing_after_the_unload", opened({kUnhook, kUnload, kFrame, kWhite}),
@@ -146,13 +155,19 @@ INSTANTIATE_TEST_SUITE_P(
         TraceCase{"drawing_after_the_close", opened({kClose, kUnregister, kFrame, kWhite}),
                   Expected{11, "drawing in a frame while no drawable"}},
         TraceCase{"drawing_inside_an_event", opened({kOpen, kWhite}), Expected{9, "drawing outside a frame"}},
-        TraceCase{"rows_of_128_glyphs", opened(frameOf({row(128, 295), row(128, 352)})), std::nullopt},
+        TraceCase{"rows_of_128_glyphs", fixedLayout(opened(frameOf({row(128, 295), row(128, 352)}))), std::nullopt},
         TraceCase{"rows_whose_height_saturates", opened(frameOf({row(100, 2147483647), row(100, 2147483647)})),
                   std::nullopt},
-        TraceCase{"a_row_of_129_glyphs", opened(frameOf({row(129, 295)})),
-                  Expected{7 + 3 + 2 * 129, "a row that draws more than 128 glyphs"}},
+        TraceCase{"a_row_of_129_glyphs", fixedLayout(opened(frameOf({row(129, 295)}))),
+                  Expected{8 + 3 + 2 * 129, "a row that draws more than 128 glyphs"}},
+        // Rows of the scaled layout on a tiny screen share a height: counted as one, they
+        // are no fault.
+        TraceCase{"scaled_rows_at_one_height", opened(frameOf({row(128, 0), row(128, 0)})), std::nullopt},
         TraceCase{
-            "other_log_line", {kLoad, R"({"call":"log","text":"Ended"})"}, Expected{2, "a log line other"}},
+            "other_log_line", {kLoad, R"({"call":"log","text":"Ended"})"}, Expected{2, "a log line the plugin does not write"}},
+        TraceCase{"a_handler_failed",
+                  {kLoad, R"({"call":"log","text":"Veltrona: the team change failed: bad_alloc"})"},
+                  Expected{2, "a log line the plugin does not write, or a failure"}},
         TraceCase{"unknown_call", {kLoad, R"({"call":"Teleport"})"}, Expected{2, "an unknown call"}},
         TraceCase{"unknown_host_line", {R"({"host":"crash"})"}, Expected{1, "an unknown host line"}},
         TraceCase{"not_json", {kLoad, R"({"call":"log")"}, Expected{2, "not a JSON object"}},

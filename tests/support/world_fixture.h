@@ -81,7 +81,8 @@ inline std::vector<bool> wideOf(const Roster& roster, const std::string& key) {
 class RosterFixture : public WorldFixture {
 protected:
     void teamChange() {
-        if (!rebuildRoster(roster, game)) return;
+        lastRebuild = rebuildRoster(roster, game);
+        if (!lastRebuild.gameFound) return;
         lastPrune = pruneRoster(roster, game);
         orderRoster(roster);
     }
@@ -89,5 +90,6 @@ protected:
     std::vector<std::string> rosterKeys() const { return keysOf(roster); }
 
     Roster roster;
+    RebuildReport lastRebuild;
     PruneReport lastPrune;
 };

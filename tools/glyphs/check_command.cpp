@@ -9,6 +9,7 @@
 #include "drawn_glyphs.h"
 #include "glyph_files.h"
 #include "names_file.h"
+#include "printable.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ void printMissing(const std::map<std::filesystem::path, MissingFile>& missing, s
         width = std::max(width, file.filename().string().size() + kColumnGap);
     for (const auto& [file, why] : missing) {
         out << "  " << std::left << std::setw(static_cast<int>(width)) << file.filename().string() << "for "
-            << why.character << " in \"" << why.firstName << '"';
+            << why.character << " in \"" << escapeControls(why.firstName) << '"';
         if (why.otherNames > 0) {
             out << " and " << why.otherNames << (why.otherNames == 1 ? " other name" : " other names");
         }
@@ -106,7 +107,9 @@ int runCheck(const CheckOptions& options, std::ostream& out) {
     std::map<std::filesystem::path, MissingFile> missing;
     for (std::size_t n = 0; n < checks.size(); ++n) {
         const auto& check = checks[n];
-        out << check.name << "\n";
+        // A name's control characters would act on the terminal (retitle it, recolour it),
+        // so they are shown as escapes; the character list names them by code point.
+        out << escapeControls(check.name) << "\n";
         if (check.glyphs.empty()) out << "  (no glyphs)\n";
         for (const auto& glyph : check.glyphs) {
             out << "  " << std::left << std::setw(width) << glyph.code << glyph.file.string()

@@ -36,7 +36,8 @@ std::vector<NameCheck> checkNames(const std::vector<std::string>& names,
                                   const std::filesystem::path& dataFolder);
 
 // Prints every name's codes and files, marking the missing ones, then a summary that lists
-// each missing file with its character and the name it came from. Returns 1 when any file
-// is missing, 0 when all are there. Throws ToolError for a names file that `build` would
-// refuse too.
+// each missing file with its character and the name it came from. Names are printed with
+// their control characters escaped (\x1b, \u009b), so that none reaches the terminal.
+// Returns 1 when any file is missing, 0 when all are there. Throws BadInput for a names
+// file that `build` would refuse too.
 int runCheck(const CheckOptions& options, std::ostream& out);

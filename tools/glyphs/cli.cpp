@@ -175,6 +175,9 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     } catch (const pngfile::OutputRefused& e) {
         err << kProgram << " build: " << e.what() << "\n";
         return kExitUsage;
+    } catch (const BadInput& e) {
+        err << kProgram << " build: " << e.what() << "\n";
+        return kExitUsage;
     } catch (const std::exception& e) {
         err << kProgram << " build: " << e.what() << "\n";
         return kExitFailed;

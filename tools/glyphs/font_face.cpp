@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "file_kind.h"
 #include "path_text.h"
 #include "sfnt_directory.h"
 #include "tool_error.h"
@@ -16,29 +17,43 @@ long faceCount(FT_Library lib, const std::filesystem::path& path) {
     return count;
 }
 
+// "1 face, numbered 0" or "10 faces, numbered 0 to 9".
+std::string faceCountText(long faces) {
+    if (faces == 1) return "1 face, numbered 0";
+    return std::to_string(faces) + " faces, numbered 0 to " + std::to_string(faces - 1);
+}
+
 }  // namespace
 
 FontFace::FontFace(const FontSource& source) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(source.path, error)) {
+    const auto type = std::filesystem::status(source.path, error).type();
+    if (auto kind = filekind::describe(type)) {
+        throw BadInput("font " + quoted(source.path) + " is " + *kind + ", not a font file");
+    }
+    if (type != std::filesystem::file_type::regular) {
         throw ToolError("font file " + quoted(source.path) + " not found");
     }
     if (auto why = sfntCutShort(source.path, source.faceIndex)) {
         throw ToolError("font " + quoted(source.path) + " is damaged (cut short?): " + *why);
     }
     if (FT_Init_FreeType(&lib) != 0) throw ToolError("FreeType failed to start");
+    const long faces = faceCount(lib, source.path);
+    if (faces == 0) {
+        FT_Done_FreeType(lib);
+        throw ToolError(quoted(source.path) + " is not a font FreeType can read (TTF, OTF or TTC)");
+    }
+    // FreeType reads only the low 16 bits of an index as the face (the others pick a named
+    // instance), so a larger number would quietly open another face.
+    if (source.faceIndex < 0 || source.faceIndex >= faces) {
+        FT_Done_FreeType(lib);
+        throw BadInput("font " + quoted(source.path) + " has " + faceCountText(faces) +
+                       "; there is no face " + std::to_string(source.faceIndex));
+    }
     if (FT_New_Face(lib, source.path.string().c_str(), source.faceIndex, &ftFace) != 0) {
         ftFace = nullptr;
-        long faces = faceCount(lib, source.path);
         FT_Done_FreeType(lib);
-        if (faces == 0)
-            throw ToolError(quoted(source.path) + " is not a font FreeType can read (TTF, OTF or TTC)");
-        if (source.faceIndex < faces) {
-            throw ToolError("font " + quoted(source.path) + " is damaged: FreeType cannot read its face " +
-                            std::to_string(source.faceIndex));
-        }
-        throw ToolError("font " + quoted(source.path) + " has " + std::to_string(faces) +
-                        " face(s), numbered 0 to " + std::to_string(faces - 1) + "; there is no face " +
+        throw ToolError("font " + quoted(source.path) + " is damaged: FreeType cannot read its face " +
                         std::to_string(source.faceIndex));
     }
     if (FT_Select_Charmap(ftFace, FT_ENCODING_UNICODE) != 0) {

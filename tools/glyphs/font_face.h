@@ -23,7 +23,8 @@ struct FontSource {
 class FontFace {
 public:
     // Throws ToolError naming the path when the font is missing, unreadable, damaged (cut
-    // short, say), has no such face or maps no Unicode.
+    // short, say) or maps no Unicode, and BadInput when the path names something other than
+    // a file (a folder, a named pipe, a device) or the font has no such face.
     explicit FontFace(const FontSource& source);
     ~FontFace();
     FontFace(const FontFace&) = delete;

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string_view>
 
+#include "file_kind.h"
 #include "path_text.h"
 #include "tool_error.h"
 
@@ -19,20 +20,21 @@ constexpr std::string_view kSaveAsUtf8 = "save the names file as UTF-8";
 
 std::string readWhole(const std::filesystem::path& path) {
     std::error_code error;
-    if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
-        throw ToolError("names file " + quoted(path) + " is not a regular file");
+    // Looked at before opening: opening a named pipe would wait for a writer.
+    if (auto kind = filekind::describe(std::filesystem::status(path, error).type())) {
+        throw BadInput("names file " + quoted(path) + " is " + *kind + ", not a regular file");
     }
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw ToolError("cannot read names file " + quoted(path) + ": " + std::strerror(errno));
+    if (!in) throw BadInput("cannot read names file " + quoted(path) + ": " + std::strerror(errno));
     const auto size = std::filesystem::file_size(path, error);
     if (!error && size > kMaxBytes) {
-        throw ToolError("names file " + quoted(path) + " is " + std::to_string(size) +
-                        " bytes; a names file is at most " + std::to_string(kMaxBytes));
+        throw BadInput("names file " + quoted(path) + " is " + std::to_string(size) +
+                       " bytes; a names file is at most " + std::to_string(kMaxBytes));
     }
     std::string bytes(static_cast<std::size_t>(error ? 0 : size), '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad() || static_cast<std::size_t>(in.gcount()) != bytes.size()) {
-        throw ToolError("error reading names file " + quoted(path));
+        throw BadInput("error reading names file " + quoted(path));
     }
     return bytes;
 }
@@ -43,12 +45,12 @@ std::string at(const std::filesystem::path& path, std::size_t line, std::size_t 
 
 void checkText(const std::filesystem::path& path, const NameLine& line) {
     if (auto nul = line.name.find('\0'); nul != std::string::npos) {
-        throw ToolError(at(path, line.lineNumber, nul + 1) + "a NUL byte, which no name holds (is the file " +
-                        "UTF-16?); " + std::string(kSaveAsUtf8));
+        throw BadInput(at(path, line.lineNumber, nul + 1) + "a NUL byte, which no name holds (is the file " +
+                       "UTF-16?); " + std::string(kSaveAsUtf8));
     }
     std::size_t badByte = 0;
     if (!utf8::decode(line.name, badByte)) {
-        throw ToolError(at(path, line.lineNumber, badByte + 1) + "not UTF-8; " + std::string(kSaveAsUtf8));
+        throw BadInput(at(path, line.lineNumber, badByte + 1) + "not UTF-8; " + std::string(kSaveAsUtf8));
     }
 }
 
@@ -58,8 +60,8 @@ std::vector<NameLine> readNamesFile(const std::filesystem::path& path) {
     const auto bytes = readWhole(path);
     for (auto mark : kUtf16Marks) {
         if (bytes.starts_with(mark)) {
-            throw ToolError("names file " + quoted(path) + " is UTF-16 (Notepad's \"Unicode\"); " +
-                            std::string(kSaveAsUtf8));
+            throw BadInput("names file " + quoted(path) + " is UTF-16 (Notepad's \"Unicode\"); " +
+                           std::string(kSaveAsUtf8));
         }
     }
     std::vector<NameLine> names;

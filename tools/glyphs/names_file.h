@@ -14,9 +14,9 @@ struct NameLine {
 
 // One name a line, in UTF-8: how `build` and `check` both read a names file. A UTF-8
 // byte-order mark and Windows line ends are dropped, as editors add them; blank lines are
-// skipped. Spaces are kept: the plugin draws them. Throws ToolError naming the file when
-// it is not a regular file, is implausibly large or is UTF-16, and naming the line and
-// column of the first byte that is not UTF-8 text (a NUL byte included).
+// skipped. Spaces are kept: the plugin draws them. Throws BadInput naming the file when
+// it is not a regular file, cannot be read, is implausibly large or is UTF-16, and naming
+// the line and column of the first byte that is not UTF-8 text (a NUL byte included).
 std::vector<NameLine> readNamesFile(const std::filesystem::path& path);
 
 // Every character of the names, ascending, without repeats.

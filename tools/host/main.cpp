@@ -3,10 +3,13 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 #include "bad_input.h"
+#include "output_paths.h"
 #include "paths.h"
 #include "runner.h"
 #include "scenario.h"
@@ -50,17 +53,28 @@ void binaryStandardOutput() {
 void reportMissingImages(const hostrun::ScreenshotReport& report) {
     if (report.missing.empty()) return;
     std::cerr << kProgram << ": note: " << report.missing.size() << " of the " << report.imageFiles
-              << " glyph image files drawn could not be shown and appear as red boxes; the first is "
-              << report.missing.front() << '\n';
+              << " glyph image files drawn could not be shown and appear as red boxes";
+    if (report.overBudget > 0) {
+        std::cerr << " (" << report.overBudget << " of them skipped over the "
+                  << hostrun::kDecodedImageBudgetMiB << " MiB budget for decoded images)";
+    }
+    std::cerr << "; the first is " << report.missing.front() << '\n';
 }
 
 int run(const Options& options, Given given) {
+    hostrun::checkWorkingFolder();
+    auto scenarioFile = hostrun::pathFromUtf8(options.scenario);
+    std::optional<std::filesystem::path> traceFile;
+    if (options.trace != "-") traceFile = hostrun::pathFromUtf8(options.trace);
+    std::optional<std::filesystem::path> screenshotFile;
+    if (given.screenshot) screenshotFile = hostrun::pathFromUtf8(options.screenshot);
+    hostrun::checkOutputsApart(scenarioFile, traceFile, screenshotFile);
+
     if (given.screenshot && !hostrun::screenshotsSupported()) {
         throw hostrun::BadInput(
             "--screenshot: screenshots need the native runner (veltrona-host of the dev or release build); "
             "this Windows build cannot write PNG files");
     }
-    auto scenarioFile = hostrun::pathFromUtf8(options.scenario);
     auto scenario = hostrun::readScenario(scenarioFile);
 
     auto module = given.module ? hostrun::pathFromUtf8(options.module)
@@ -73,10 +87,9 @@ int run(const Options& options, Given given) {
         hostrun::Module check;
         hostrun::openPluginModule(check, module);
     }
-    auto screenshot = hostrun::pathFromUtf8(options.screenshot);
-    if (given.screenshot) {
+    if (screenshotFile) {
         hostrun::checkScreenshotRequest(scenario, options.scenario);
-        hostrun::checkScreenshotFile(screenshot);
+        hostrun::checkScreenshotFile(*screenshotFile);
     }
 
     std::optional<std::filesystem::path> dataOption;
@@ -85,8 +98,8 @@ int run(const Options& options, Given given) {
 
     std::ofstream file;
     std::ostream* out = &std::cout;
-    if (options.trace != "-") {
-        file.open(hostrun::pathFromUtf8(options.trace), std::ios::binary);
+    if (traceFile) {
+        file.open(*traceFile, std::ios::binary);
         if (!file) throw hostrun::BadInput(options.trace + ": cannot write the trace file");
         out = &file;
     } else {
@@ -114,10 +127,10 @@ int run(const Options& options, Given given) {
         std::cerr << kProgram << ": " << options.trace << ": cannot write the trace\n";
         return kFailed;
     }
-    if (!given.screenshot) return 0;
+    if (!screenshotFile) return 0;
 
     try {
-        reportMissingImages(hostrun::writeScreenshot(*runner.lastFrame(), screenshot));
+        reportMissingImages(hostrun::writeScreenshot(*runner.lastFrame(), *screenshotFile));
     } catch (const hostrun::BadInput&) {
         throw;
     } catch (const std::exception& e) {
@@ -144,9 +157,9 @@ int main(int argc, char** argv) {
         "The host's data folder (default: the scenario's \"data\" field, else data beside the scenario)");
     app.add_option("--trace", options.trace, "Where the trace goes; - for standard output (the default)");
     app.add_option("--screenshot", options.screenshot,
-                   "Also write the last frame drawn as a PNG picture of the screen: the two scoreboard "
-                   "blocks with the glyph images over them, a red box for each image that could not be "
-                   "loaded");
+                   "Also write the last frame drawn as a PNG picture of the screen: the game's two "
+                   "scoreboard blocks with the glyph images over them, a red box for each image that could "
+                   "not be loaded");
 
     // A path may start with '/', even on Windows: it is never an option there.
     app.allow_windows_style_options(false);
@@ -173,5 +186,9 @@ int main(int argc, char** argv) {
     } catch (const hostrun::BadInput& e) {
         std::cerr << kProgram << ": " << e.what() << '\n';
         return kBadInput;
+    } catch (const std::exception& e) {
+        // Whatever else goes wrong still ends the run with one line, never an abort.
+        std::cerr << kProgram << ": " << e.what() << '\n';
+        return kFailed;
     }
 }

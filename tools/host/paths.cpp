@@ -1,9 +1,18 @@
 #include "paths.h"
 
+#include "bad_input.h"
+
 namespace hostrun {
 
 std::filesystem::path pathFromUtf8(const std::string& text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+void checkWorkingFolder() {
+    std::error_code error;
+    if (!std::filesystem::current_path(error).empty() && !error) return;
+    throw BadInput("the working folder cannot be found (" + error.message() +
+                   "); it may have been removed: change to an existing folder and run again");
 }
 
 std::filesystem::path resolveDataFolder(const std::optional<std::filesystem::path>& option,

@@ -14,6 +14,10 @@ namespace hostrun {
 // A path from UTF-8 text; on Windows this gives the right wide path for any name.
 std::filesystem::path pathFromUtf8(const std::string& text);
 
+// Throws BadInput when the working folder is gone (removed after the shell changed into
+// it): relative paths would then name nothing, and the data folder could not be resolved.
+void checkWorkingFolder();
+
 // The data folder a run uses: --data if given (relative to the working folder), else the
 // scenario's "data" field, else "data", both relative to the scenario's folder.
 std::filesystem::path resolveDataFolder(const std::optional<std::filesystem::path>& option,

@@ -1,11 +1,11 @@
-#include <fstream>
 #include <limits>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "bad_input.h"
+#include "json_field_path.h"
 #include "paths.h"
 #include "scenario.h"
+#include "scenario_file.h"
 
 namespace hostrun {
 namespace {
@@ -226,6 +226,13 @@ std::string withoutTag(const std::string& message) {
     return end == std::string::npos ? message : message.substr(end + 2);
 }
 
+// The number in nlohmann's "number overflow parsing '1e400'", as it was written.
+std::string overflowingNumber(const std::string& message) {
+    auto first = message.find('\'');
+    auto last = message.rfind('\'');
+    return first < last ? message.substr(first + 1, last - first - 1) : withoutTag(message);
+}
+
 }  // namespace
 
 bool Scenario::loads() const {
@@ -247,10 +254,16 @@ std::optional<Vector2> Scenario::screenAtLastFrame() const {
 
 Scenario parseScenario(const std::string& source) {
     json root;
+    JsonFieldPath field;
     try {
-        root = json::parse(source);
+        root = json::parse(source, [&field](int, json::parse_event_t event, json& parsed) {
+            return field.follow(event, parsed);
+        });
     } catch (const json::parse_error& e) {
         fail("", "malformed JSON: " + withoutTag(e.what()));
+    } catch (const json::out_of_range& e) {
+        // A number past the range of a double, which no field could take.
+        fail(field.text(), "the number " + overflowingNumber(e.what()) + " is too large to be read");
     }
     if (!root.is_object()) fail("", "a scenario is a JSON object, not " + describe(root));
     for (const auto& [key, value] : root.items()) {
@@ -287,20 +300,11 @@ Scenario parseScenario(const std::string& source) {
 }
 
 Scenario readScenario(const std::filesystem::path& file) {
-    auto name = displayText(file);
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error)) fail(name, "is a folder, not a scenario file");
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        fail(name, std::filesystem::exists(file, error) ? "cannot read the scenario file"
-                                                        : "no such scenario file");
-    }
-    std::ostringstream content;
-    content << in.rdbuf();
+    auto text = scenarioFileText(file);
     try {
-        return parseScenario(content.str());
+        return parseScenario(text);
     } catch (const BadInput& e) {
-        fail(name, e.what());
+        fail(displayText(file), e.what());
     }
 }
 

@@ -3,6 +3,7 @@
 // --screenshot: the last frame of a run as a PNG picture the size of the screen.
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -15,6 +16,12 @@ namespace hostrun {
 
 // A screen larger than this each way is refused: its picture would not fit in memory.
 inline constexpr int kMaxScreenshotSide = 16384;
+
+// The glyph images one picture decodes, at most, as RGBA: a glyph set of huge images (sixteen
+// of 4096 x 4096 take 1 GiB) must not take all memory. An image past it is drawn as the red
+// box of one that could not be loaded.
+inline constexpr std::uintmax_t kDecodedImageBudgetMiB = 256;
+inline constexpr std::uintmax_t kDecodedImageBudget = kDecodedImageBudgetMiB << 20;
 
 // Screenshots need libpng, which the Windows build goes without.
 bool screenshotsSupported();
@@ -32,6 +39,7 @@ void checkScreenshotFile(const std::filesystem::path& file);
 struct ScreenshotReport {
     std::size_t imageFiles = 0;        // distinct glyph image files the frame drew
     std::vector<std::string> missing;  // those that could not be shown, with the reason
+    std::size_t overBudget = 0;        // of the missing, those skipped over kDecodedImageBudget
 };
 
 // Paints the frame and writes it to file, replacing a regular file only once the picture

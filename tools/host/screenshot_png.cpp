@@ -10,14 +10,14 @@ bool screenshotsSupported() { return true; }
 
 ScreenshotReport writeScreenshot(const DrawnFrame& frame, const std::filesystem::path& file) {
     auto picture = scoreboardPicture(frame.screen, blockRows(frame));
-    GlyphImageCache cache(frame.images);
+    GlyphImageCache cache(frame.images, kDecodedImageBudget);
     paintDraws(picture, frame, cache);
     try {
         pngfile::PngWriter().write(picture, file);
     } catch (const pngfile::OutputRefused& e) {
         throw BadInput(e.what());
     }
-    return {cache.filesShown(), cache.failures()};
+    return {cache.filesShown(), cache.failures(), cache.overBudget()};
 }
 
 }  // namespace hostrun

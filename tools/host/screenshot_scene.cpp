@@ -25,8 +25,8 @@ constexpr int kMissingLine = 2;
 constexpr int kMissingInset = 1;
 
 // A block's rows start this far left of the leftmost glyph (a name's first glyph when it
-// is wide) and reach to the screen's right edge, where the names run out; its edge frames
-// them by as much again.
+// is wide) and reach to the reference screen's right edge, where the names run out; its
+// edge frames them by as much again. All in pixels of the reference screen.
 constexpr int kBlockMargin = 8;
 constexpr int kBlockLeft = layout::kNameStartX - layout::kNarrowToWidePull - 2 * kBlockMargin;
 
@@ -45,20 +45,13 @@ std::int64_t scaled(int size, float scale) {
 std::int32_t upperRowY(int i, int rows, int height) { return layout::rowY(i, rows, height); }
 std::int32_t lowerRowY(int j, int height) { return layout::rowY(j, 0, height); }
 
-// Where the blocks are laid out (the real screen, or the reference screen of the scaled
-// layout) and how that maps onto the picture.
-struct BlockView {
+// How the plugin laid a frame out, to count its rows: the fixed layout on the real screen,
+// or the scaled one, whose glyphs are drawn at another scale, on the reference screen.
+struct DrawnLayout {
     bool scaled = false;
     layout::ScreenMapping map;
     int height = 0;  // of the screen the rows are laid out on
 
-    std::int64_t x(int layoutX) const {
-        return scaled ? layout::scaledPosition(layoutX, 0, map).X : layoutX;
-    }
-    std::int64_t y(int layoutY) const { return scaled ? layout::scaledPosition(0, layoutY, map).Y : layoutY; }
-    std::int64_t size(int layoutSize) const {
-        return scaled ? std::llround(layoutSize * map.scale) : layoutSize;
-    }
     // A drawn y back on the layout's screen. The mapping truncated it by up to a pixel of
     // the real screen: `highest` takes back the most it can have lost, so that the least and
     // the most it can have been each keep a row from growing its block by one too many.
@@ -70,21 +63,33 @@ struct BlockView {
     }
 };
 
-BlockView blockView(Vector2 screen, bool scaled) {
-    return {scaled, layout::scaledMapping(screen), scaled ? layout::kReferenceHeight : screen.Y};
+DrawnLayout drawnLayout(const DrawnFrame& frame) {
+    const bool scaled = std::any_of(frame.draws.begin(), frame.draws.end(),
+                                    [](const GlyphDraw& draw) { return draw.scale != layout::kDrawScale; });
+    return {scaled, layout::scaledMapping(frame.screen), scaled ? layout::kReferenceHeight : frame.screen.Y};
 }
 
-void paintBlock(pngfile::RgbaImage& picture, const BlockView& view, int rows, const Colour (&stripes)[2],
+// The game's scoreboard: pixels of the reference screen mapped onto the real one.
+struct GameLayout {
+    layout::ScreenMapping map;
+
+    std::int64_t x(int referenceX) const { return layout::scaledPosition(referenceX, 0, map).X; }
+    std::int64_t y(int referenceY) const { return layout::scaledPosition(0, referenceY, map).Y; }
+    std::int64_t size(int referenceSize) const { return std::llround(referenceSize * map.scale); }
+};
+
+void paintBlock(pngfile::RgbaImage& picture, const GameLayout& game, int rows, const Colour (&stripes)[2],
                 Colour edge, const auto& rowY) {
-    const std::int64_t left = view.x(kBlockLeft);
-    const std::int64_t margin = view.size(kBlockMargin);
-    const std::int64_t rowHeight = view.size(kRowHeight);
-    const std::int64_t top = view.y(rowY(0));
-    const std::int64_t bottom = view.y(rowY(rows - 1)) + rowHeight;
-    const std::int64_t width = picture.width - left;
+    const std::int64_t left = game.x(kBlockLeft);
+    const std::int64_t width = game.x(layout::kReferenceWidth) - left;
+    const std::int64_t margin = game.size(kBlockMargin);
+    const std::int64_t rowHeight = game.size(kRowHeight);
+    const std::int64_t top = game.y(rowY(0));
+    const std::int64_t bottom = game.y(rowY(rows - 1)) + rowHeight;
     fillRect(picture, {left, top - margin, width, bottom - top + 2 * margin}, edge);
     for (int row = 0; row < rows; ++row) {
-        fillRect(picture, {left + margin, view.y(rowY(row)), width, rowHeight}, stripes[row % 2]);
+        fillRect(picture, {left + margin, game.y(rowY(row)), width - 2 * margin, rowHeight},
+                 stripes[row % 2]);
     }
 }
 
@@ -96,15 +101,13 @@ Rect drawnRect(Vector2 position, int width, int height, float scale) {
 
 BlockRows blockRows(const DrawnFrame& frame) {
     BlockRows rows;
-    rows.scaled = std::any_of(frame.draws.begin(), frame.draws.end(),
-                              [](const GlyphDraw& draw) { return draw.scale != layout::kDrawScale; });
-    const auto view = blockView(frame.screen, rows.scaled);
-    const int height = view.height;
+    const auto drawn = drawnLayout(frame);
+    const int height = drawn.height;
     const double centre = height * layout::kCentreFactor;
     for (const auto& draw : frame.draws) {
-        const double y = view.layoutY(draw.position.Y, false);
+        const double y = drawn.layoutY(draw.position.Y, false);
         if (y < centre) {
-            const double highest = view.layoutY(draw.position.Y, true);
+            const double highest = drawn.layoutY(draw.position.Y, true);
             // Grow upward until the top row reaches the glyph, or leaves the screen.
             while (upperRowY(0, rows.upper, height) > highest &&
                    upperRowY(0, rows.upper, height) + kRowHeight > 0) {
@@ -121,11 +124,11 @@ BlockRows blockRows(const DrawnFrame& frame) {
 
 pngfile::RgbaImage scoreboardPicture(Vector2 screen, BlockRows rows) {
     auto picture = blankPicture(screen.X, screen.Y, kScreen);
-    const auto view = blockView(screen, rows.scaled);
-    const int height = view.height;
-    paintBlock(picture, view, rows.upper, kUpperBlock, kUpperEdge,
+    const GameLayout game{layout::scaledMapping(screen)};
+    constexpr int height = layout::kReferenceHeight;
+    paintBlock(picture, game, rows.upper, kUpperBlock, kUpperEdge,
                [&](int row) { return upperRowY(row, rows.upper, height); });
-    paintBlock(picture, view, rows.lower, kLowerBlock, kLowerEdge,
+    paintBlock(picture, game, rows.lower, kLowerBlock, kLowerEdge,
                [&](int row) { return lowerRowY(row, height); });
     return picture;
 }

@@ -15,15 +15,14 @@ namespace hostrun {
 struct BlockRows {
     int upper = 1;
     int lower = 1;
-    // Whether the frame was drawn in the scaled layout (its glyphs at another scale than the
-    // fixed one's): the blocks then follow the rows onto the real screen as the glyphs do.
-    bool scaled = false;
 };
 
 BlockRows blockRows(const DrawnFrame& frame);
 
-// A picture of the screen with the two blocks, rows striped, placed where the plugin puts
-// its rows.
+// A picture of the screen with the two blocks, rows striped, where the game puts them: its
+// 1920 x 1080 layout scaled with the screen's height about the screen's centre, as the
+// game's interface scales, whatever layout the plugin drew its names in. Names the plugin
+// puts elsewhere show beside their rows.
 pngfile::RgbaImage scoreboardPicture(Vector2 screen, BlockRows rows);
 
 // Every draw in order, at its position and scale, tinted by its colour. An image that

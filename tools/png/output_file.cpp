@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 
+#include "file_kind.h"
 #include "png_error.h"
 
 namespace pngfile {
@@ -37,25 +38,7 @@ std::string cannotWrite(const fs::path& path, const std::string& why) {
 
 std::optional<std::string> unreplaceableKind(const fs::path& path) {
     std::error_code error;
-    switch (fs::symlink_status(path, error).type()) {
-        case fs::file_type::none:
-        case fs::file_type::not_found:
-        case fs::file_type::regular:
-            return std::nullopt;
-        case fs::file_type::directory:
-            return "a folder";
-        case fs::file_type::symlink:
-            return "a symbolic link";
-        case fs::file_type::block:
-        case fs::file_type::character:
-            return "a device";
-        case fs::file_type::fifo:
-            return "a named pipe";
-        case fs::file_type::socket:
-            return "a socket";
-        default:
-            return "an unknown kind of file";
-    }
+    return filekind::describe(fs::symlink_status(path, error).type());
 }
 
 std::string refusalMessage(const fs::path& path, const std::string& kind) {

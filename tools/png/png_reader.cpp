@@ -60,10 +60,18 @@ PngReadResult readPng(const std::filesystem::path& file, PngLimits limits) {
         return failure("too large (" + sides + "; at most " + std::to_string(maxSide) + " on a side)");
     }
     image.format = PNG_FORMAT_RGBA;
+    const std::uintmax_t decodedBytes = PNG_IMAGE_SIZE(image);
+    if (decodedBytes > limits.maxDecodedBytes) {
+        png_image_free(&image);
+        auto result = failure("too large decoded (" + std::to_string(decodedBytes) + " bytes; at most " +
+                              std::to_string(limits.maxDecodedBytes) + ")");
+        result.overDecodedLimit = true;
+        return result;
+    }
     RgbaImage decoded;
     decoded.width = static_cast<int>(image.width);
     decoded.height = static_cast<int>(image.height);
-    decoded.rgba.resize(PNG_IMAGE_SIZE(image));
+    decoded.rgba.resize(static_cast<std::size_t>(decodedBytes));
     if (!png_image_finish_read(&image, nullptr, decoded.rgba.data(), 0, nullptr)) {
         return failure(std::string("damaged PNG: ") + image.message);
     }

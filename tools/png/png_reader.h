@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,8 @@ namespace pngfile {
 struct PngReadResult {
     std::optional<RgbaImage> image;
     std::string error;
+    // The file was read, but its decoded image would pass PngLimits::maxDecodedBytes.
+    bool overDecodedLimit = false;
 };
 
 // What a reader takes on, so that a stray file (a huge image, a link to a device that never
@@ -21,6 +24,8 @@ struct PngReadResult {
 struct PngLimits {
     int maxSide;              // pixels, either way
     std::uintmax_t maxBytes;  // the file's size
+    // The decoded RGBA image's size, for a caller that shares a memory budget among images.
+    std::uintmax_t maxDecodedBytes = std::numeric_limits<std::uintmax_t>::max();
 };
 
 // Decodes any PNG (palette, grey, 16-bit, with or without alpha) to 8-bit RGBA. Only a

@@ -14,6 +14,10 @@
 #include "glyph_files.h"
 #include "scratch_folder.h"
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 // A data folder that holds the letter A's image and nothing else.
@@ -163,6 +167,30 @@ TEST_F(GlyphCheck, LinesUpItsColumnsAndNamesWhatEachMissingFileIsFor) {
     EXPECT_EQ(out.str(), expected);
 }
 
+// A name may hold control characters that would retitle or recolour the terminal: check
+// shows them as escapes, on the name's own line and in the list of missing files.
+TEST_F(GlyphCheck, ShowsTheControlCharactersOfNamesAsEscapes) {
+    CheckOptions options{data.path(),
+                         {"A\x1B]0;retitled\x07"
+                          "B",
+                          "\xC2\x9B"
+                          "31mA\x7F"},
+                         {}};
+    std::ostringstream out;
+    runCheck(options, out);
+    const auto text = out.str();
+
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        EXPECT_FALSE((byte < 0x20 && byte != '\n') || byte == 0x7F) << "byte " << int(byte) << " at " << i;
+        EXPECT_FALSE(byte == 0xC2 && next >= 0x80 && next <= 0x9F) << "C1 control at " << i;
+    }
+    EXPECT_TRUE(text.starts_with("A\\x1b]0;retitled\\x07B\n")) << text;
+    EXPECT_NE(text.find("\n\\u009b31mA\\x7f\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(" in \"A\\x1b]0;retitled\\x07B\"\n"), std::string::npos) << text;
+}
+
 struct CommandCase {
     const char* label;
     std::vector<std::string> args;  // "{data}" stands for the data folder
@@ -181,6 +209,9 @@ TEST_P(GlyphCommands, ExitWithTheirStatus) {
         "\xFF\xFE"
         "A\0\n\0",
         6);
+#if !defined(_WIN32)
+    ASSERT_EQ(mkfifo((data.path() / "pipe.txt").c_str(), 0600), 0);
+#endif
     std::vector<std::string> args{"veltrona-glyphs"};
     for (auto arg : c.args) {
         if (auto at = arg.find("{data}"); at != std::string::npos) arg.replace(at, 6, data.path().string());
@@ -219,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "veltrona-glyphs check: names file '{data}/notepad.txt' is UTF-16"},
         CommandCase{"build_names_file_utf16",
                     {"build", "-d", "{data}", "--names", "{data}/notepad.txt"},
-                    1,
+                    2,
                     "veltrona-glyphs build: names file '{data}/notepad.txt' is UTF-16"},
         CommandCase{"build_data_folder_a_file",
                     {"build", "-d", "{data}/names.txt", "-c", "U+41"},
@@ -231,9 +262,31 @@ INSTANTIATE_TEST_SUITE_P(
                     {"build", "-d", "{data}", "-f", "{data}/none.ttf", "-c", "U+41"},
                     1,
                     "none.ttf"},
-        CommandCase{
-            "build_missing_face", {"build", "-d", "{data}", "--face", "99", "-c", "U+41"}, 1, "face 99"},
+        CommandCase{"build_font_a_folder",
+                    {"build", "-d", "{data}", "-f", "{data}", "-c", "U+41"},
+                    2,
+                    "veltrona-glyphs build: font '{data}' is a folder, not a font file"},
+        CommandCase{"build_missing_face",
+                    {"build", "-d", "{data}", "--face", "99", "-c", "U+41"},
+                    2,
+                    "numbered 0 to 9; there is no face 99"},
+        // FreeType would read it as face 1.
+        CommandCase{"build_face_past_31_bits",
+                    {"build", "-d", "{data}", "--face", "2147483649", "-c", "U+41"},
+                    2,
+                    "numbered 0 to 9; there is no face 2147483649"},
         CommandCase{
             "build_writes", {"build", "-d", "{data}", "-s", "ascii", "-c", "U+3042"}, 0, "Wrote 96"}));
+
+#if !defined(_WIN32)
+// Opening a named pipe would wait for a writer: it is refused before.
+INSTANTIATE_TEST_SUITE_P(
+    SpecialFiles, GlyphCommands,
+    testing::Values(CommandCase{
+        "build_names_file_a_named_pipe",
+        {"build", "-d", "{data}", "--names", "{data}/pipe.txt"},
+        2,
+        "veltrona-glyphs build: names file '{data}/pipe.txt' is a named pipe, not a regular file"}));
+#endif
 
 }  // namespace

@@ -14,6 +14,10 @@
 #include "scratch_folder.h"
 #include "tool_error.h"
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 constexpr char kCollection[] = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
@@ -65,16 +69,66 @@ INSTANTIATE_TEST_SUITE_P(
         CutCase{"font_last_kilobyte", kSingleFont, -1024, "its table 'prep' runs past the end of the file"}),
     [](const testing::TestParamInfo<CutCase>& info) { return info.param.label; });
 
-TEST(FontFace, WholeFontsOpenAndAFaceTheCollectionLacksIsNamed) {
+TEST(FontFace, WholeFontsOpen) {
     EXPECT_NO_THROW(FontFace({kCollection, 9}));
     EXPECT_NO_THROW(FontFace({kSingleFont, 0}));
+}
+
+// Refused as bad input, with what is wrong in one line: a face the font does not have (even
+// one whose low 16 bits, all FreeType reads, name a face it has), or a path that names
+// something other than a file.
+struct RefusedFontCase {
+    const char* label;
+    std::string path;  // "{scratch}" stands for the test's folder
+    long face;
+    std::string says;  // after "font 'PATH' "
+    void (*make)(const std::string& path) = nullptr;
+
+    friend void PrintTo(const RefusedFontCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class RefusedFont : public testing::TestWithParam<RefusedFontCase> {
+protected:
+    ScratchFolder folder;
+};
+
+TEST_P(RefusedFont, IsBadInputSayingWhy) {
+    const auto& c = GetParam();
+    auto path = c.path;
+    if (auto at = path.find("{scratch}"); at != std::string::npos)
+        path.replace(at, 9, folder.path().string());
+    if (c.make) c.make(path);
     try {
-        FontFace face({kCollection, 10});
-        FAIL() << "opened face 10";
-    } catch (const ToolError& e) {
-        EXPECT_NE(std::string(e.what()).find("numbered 0 to 9; there is no face 10"), std::string::npos)
-            << e.what();
+        FontFace face({path, c.face});
+        FAIL() << "opened it";
+    } catch (const BadInput& e) {
+        EXPECT_EQ(std::string(e.what()), "font '" + path + "' " + c.says);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedFont,
+    testing::Values(RefusedFontCase{"face_past_the_collection", kCollection, 10,
+                                    "has 10 faces, numbered 0 to 9; there is no face 10"},
+                    RefusedFontCase{"face_one_in_its_low_16_bits", kCollection, 65537,
+                                    "has 10 faces, numbered 0 to 9; there is no face 65537"},
+                    RefusedFontCase{"face_past_31_bits", kCollection, 2147483649,
+                                    "has 10 faces, numbered 0 to 9; there is no face 2147483649"},
+                    RefusedFontCase{"second_face_of_a_single_font", kSingleFont, 1,
+                                    "has 1 face, numbered 0; there is no face 1"},
+                    RefusedFontCase{"negative_face", kSingleFont, -2,
+                                    "has 1 face, numbered 0; there is no face -2"},
+                    RefusedFontCase{"a_folder", "{scratch}", 0, "is a folder, not a font file"}),
+    [](const testing::TestParamInfo<RefusedFontCase>& info) { return info.param.label; });
+
+#if !defined(_WIN32)
+INSTANTIATE_TEST_SUITE_P(
+    SpecialFiles, RefusedFont,
+    testing::Values(
+        RefusedFontCase{"a_named_pipe", "{scratch}/pipe.ttf", 0, "is a named pipe, not a font file",
+                        [](const std::string& path) { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }},
+        RefusedFontCase{"a_device", "/dev/null", 0, "is a device, not a font file"}),
+    [](const testing::TestParamInfo<RefusedFontCase>& info) { return info.param.label; });
+#endif
 
 }  // namespace

@@ -11,6 +11,10 @@
 #include "scratch_folder.h"
 #include "tool_error.h"
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 class NamesFile : public testing::Test {
@@ -129,19 +133,22 @@ TEST_F(NamesFile, WhatIsNotAPlainFileOfNamesIsRefusedUnread) {
     auto large = write("A\n");
     std::filesystem::resize_file(large, (std::uintmax_t{16} << 20) + 1);
     std::vector<std::pair<std::filesystem::path, std::string>> refused = {
-        {folder.path(), "' is not a regular file"},
+        {folder.path(), "' is a folder, not a regular file"},
         {large, "' is 16777217 bytes; a names file is at most 16777216"},
     };
 #if !defined(_WIN32)
     // Endless: read, it would fill memory.
     std::filesystem::create_symlink("/dev/zero", folder.path() / "zero.txt");
-    refused.push_back({folder.path() / "zero.txt", "' is not a regular file"});
+    refused.push_back({folder.path() / "zero.txt", "' is a device, not a regular file"});
+    // Opened, it would wait for a writer.
+    ASSERT_EQ(mkfifo((folder.path() / "pipe.txt").c_str(), 0600), 0);
+    refused.push_back({folder.path() / "pipe.txt", "' is a named pipe, not a regular file"});
 #endif
     for (const auto& [path, message] : refused) {
         try {
             readNamesFile(path);
             ADD_FAILURE() << "read " << path;
-        } catch (const ToolError& e) {
+        } catch (const BadInput& e) {
             EXPECT_EQ(std::string(e.what()), "names file '" + path.string() + message);
         }
     }

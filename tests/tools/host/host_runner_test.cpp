@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +20,10 @@
 #include "module_loader.h"
 #include "run_program.h"
 #include "test_files.h"
+
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -67,12 +73,18 @@ void expectSameTrace(const std::string& expected, const std::string& actual, con
                   << ")";
 }
 
+const std::string kScenarios = "tests/tools/host/scenarios/";
+
 struct GoldenCase {
     std::string label{};
     std::string scenario{};  // in the source tree
     std::string module{};  // beside the runner; empty: the runner's default
     std::string golden{};  // in the source tree
     std::vector<std::string> options{};
+    // The data folder, in the source tree: given with --data, and copied along with the
+    // scenario for nonAsciiFolders.
+    std::string data = kScenarios + "data";
+    bool dataOption = false;
     // Run from a copy in a folder with a non-ASCII name, with the data folder and the trace
     // there too: a Japanese or accented user name in every path on the command line.
     bool nonAsciiFolders = false;
@@ -80,8 +92,6 @@ struct GoldenCase {
 
     friend void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.label; }
 };
-
-const std::string kScenarios = "tests/tools/host/scenarios/";
 
 class GoldenTrace : public testing::TestWithParam<GoldenCase> {};
 
@@ -94,11 +104,12 @@ TEST_P(GoldenTrace, MatchesTheGoldenFile) {
         auto home = scratch / u8"たなか Zoë";
         fs::create_directories(home);
         fs::copy_file(kSource / c.scenario, home / u8"シナリオ.json");
-        fs::copy(kSource / kScenarios / "data", home / u8"データ", fs::copy_options::recursive);
+        fs::copy(kSource / c.data, home / u8"データ", fs::copy_options::recursive);
         trace = home / u8"トレース.jsonl";
         arguments = {utf8(home / u8"シナリオ.json"), "--data", utf8(home / u8"データ")};
     } else {
         arguments = {utf8(kSource / c.scenario)};
+        if (c.dataOption) arguments.insert(arguments.end(), {"--data", utf8(kSource / c.data)});
     }
     if (!c.module.empty()) arguments.insert(arguments.end(), {"--module", utf8(besideRunner(c.module))});
     arguments.insert(arguments.end(), c.options.begin(), c.options.end());
@@ -120,12 +131,17 @@ INSTANTIATE_TEST_SUITE_P(
     Scenarios, GoldenTrace,
     testing::Values(
         // The Veltrona module from beside the runner, as a user runs the example.
+        // With a file for every glyph of the example, as the default set has: the trace is
+        // then the one the example gives a user who ran the preview.
         GoldenCase{.label = "example_match",
                    .scenario = "examples/match.json",
-                   .golden = kScenarios + "example_match.trace.jsonl"},
+                   .golden = kScenarios + "example_match.trace.jsonl",
+                   .data = kScenarios + "example_data",
+                   .dataOption = true},
         GoldenCase{.label = "example_match_non_ascii_folders",
                    .scenario = "examples/match.json",
                    .golden = kScenarios + "example_match.trace.jsonl",
+                   .data = kScenarios + "example_data",
                    .nonAsciiFolders = true},
         // Players join, leave and change team between openings; unloaded while open.
         GoldenCase{.label = "veltrona_roster_changes",
@@ -164,6 +180,31 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenCase{.label = "veltrona_shared_images",
                    .scenario = kScenarios + "veltrona_shared_images.json",
                    .golden = kScenarios + "veltrona_shared_images.trace.jsonl"},
+        // A match that ends under the open scoreboard, then a new one: nothing drawn over
+        // play, and the next opening prunes and rescores.
+        GoldenCase{.label = "veltrona_match_end_then_new_match",
+                   .scenario = kScenarios + "veltrona_match_end_then_new_match.json",
+                   .golden = kScenarios + "veltrona_match_end_then_new_match.trace.jsonl"},
+        // Names longer than the screen, cut at its edge on three screens and both layouts.
+        GoldenCase{.label = "veltrona_long_names",
+                   .scenario = kScenarios + "veltrona_long_names.json",
+                   .golden = kScenarios + "veltrona_long_names.trace.jsonl"},
+        // Two bots of one name, one leaves: the other keeps its row, its glyphs and its score.
+        GoldenCase{.label = "veltrona_duplicate_bots_leaving",
+                   .scenario = kScenarios + "veltrona_duplicate_bots_leaving.json",
+                   .golden = kScenarios + "veltrona_duplicate_bots_leaving.trace.jsonl"},
+        // A rename hidden behind zero-width padding shows; an added zero-width one loads nothing.
+        GoldenCase{.label = "veltrona_zero_width_rename",
+                   .scenario = kScenarios + "veltrona_zero_width_rename.json",
+                   .golden = kScenarios + "veltrona_zero_width_rename.trace.jsonl"},
+        // What the console answers to each word, offline and online.
+        GoldenCase{.label = "veltrona_console_answers",
+                   .scenario = kScenarios + "veltrona_console_answers.json",
+                   .golden = kScenarios + "veltrona_console_answers.trace.jsonl"},
+        // Names without glyph files: 16 lines a match, then one for the rest.
+        GoldenCase{.label = "veltrona_missing_glyphs",
+                   .scenario = kScenarios + "veltrona_missing_glyphs.json",
+                   .golden = kScenarios + "veltrona_missing_glyphs.trace.jsonl"},
         // The probe: every kind of trace line, and what the host does around them.
         GoldenCase{.label = "probe_calls",
                    .scenario = kScenarios + "probe_calls.json",
@@ -220,6 +261,8 @@ struct BadInputCase {
     // The message after "veltrona-host: ". Where the system's own words follow (why a
     // module would not load), the message is checked up to them.
     std::string message;
+    // Makes what the case needs in its folder besides the scenario text.
+    void (*prepare)(const fs::path& scratch) = nullptr;
 
     friend void PrintTo(const BadInputCase& c, std::ostream* os) { *os << c.label; }
 };
@@ -230,6 +273,7 @@ TEST_P(BadInput, IsRefusedWithOneLineNamingItAndStatus2) {
     const auto& c = GetParam();
     auto scratch = scratchFolder("bad_input_" + c.label);
     if (c.scenario) writeFile(scratch / "bad.json", *c.scenario);
+    if (c.prepare) c.prepare(scratch);
     std::vector<std::string> arguments;
     for (const auto& argument : c.arguments) arguments.push_back(expand(argument, scratch));
 
@@ -241,9 +285,13 @@ TEST_P(BadInput, IsRefusedWithOneLineNamingItAndStatus2) {
     auto expected = "veltrona-host: " + expand(c.message, scratch);
     EXPECT_EQ(message.substr(0, expected.size()), expected);
     EXPECT_EQ(result.out, "") << "nothing may run before the input is known to be good";
+    if (c.scenario) {
+        EXPECT_EQ(fileText(scratch / "bad.json"), *c.scenario) << "the scenario was overwritten";
+    }
 }
 
 const std::string kLoad = R"({"steps": ["load"]})";
+const std::string kFrame = R"({"steps": [{"frames": 1}]})";
 
 std::string withPlayer(const std::string& fields) {
     return R"({"players": [{"id": "p-1", "name": "Amy", "team": 0, "score": 1)" + fields +
@@ -262,6 +310,14 @@ INSTANTIATE_TEST_SUITE_P(
         // The scenario file as a whole.
         BadInputCase{"missing_file", std::nullopt, {"{scenario}"}, "{scenario}: no such scenario file"},
         BadInputCase{"folder", std::nullopt, {"{scratch}"}, "{scratch}: is a folder, not a scenario file"},
+        BadInputCase{"file_past_the_size_bound",
+                     std::nullopt,
+                     {"{scenario}"},
+                     "{scenario}: is 67108865 bytes; a scenario file is at most 67108864",
+                     [](const fs::path& scratch) {
+                         writeFile(scratch / "bad.json", kLoad);
+                         fs::resize_file(scratch / "bad.json", (std::uintmax_t{64} << 20) + 1);
+                     }},
         BadInputCase{
             "malformed_json",
             R"({"steps": ["load",)",
@@ -334,6 +390,15 @@ INSTANTIATE_TEST_SUITE_P(
             {"{scenario}"},
             "{scenario}: players[0].score: must be a whole number from -2147483648 to 2147483647, not "
             "2147483648"},
+        // Past the range of a double: the parser refuses it, named by its field.
+        BadInputCase{"score_past_any_number",
+                     R"({"players": [{"id": "p", "name": "A", "team": 0, "score": 1e400}], "steps": []})",
+                     {"{scenario}"},
+                     "{scenario}: players[0].score: the number 1e400 is too large to be read"},
+        BadInputCase{"frames_past_any_number",
+                     R"({"steps": ["load", {"fire": "E"}, {"frames": -1e999}]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[2].frames: the number -1e999 is too large to be read"},
         BadInputCase{
             "score_fraction",
             R"({"players": [{"id": "p", "name": "A", "team": 0, "score": 1.5}], "steps": []})",
@@ -461,12 +526,71 @@ INSTANTIATE_TEST_SUITE_P(
                      kLoad,
                      {"{scenario}", "--module", "{module:interface_94}"},
                      "{module:interface_94}: the module's interface number is 94, the host's is 95"},
-        // Where the trace goes.
+        // Where the trace and the picture go: neither over the scenario, nor both to one file,
+        // however the paths are spelt.
         BadInputCase{"trace_in_a_missing_folder",
                      kLoad,
                      {"{scenario}", "--trace", "{scratch}/missing/trace.jsonl"},
-                     "{scratch}/missing/trace.jsonl: cannot write the trace file"}),
+                     "{scratch}/missing/trace.jsonl: cannot write the trace file"},
+        BadInputCase{
+            "trace_is_the_scenario",
+            kLoad,
+            {"{scenario}", "--trace", "{scratch}/./bad.json"},
+            "{scratch}/./bad.json: --trace names the scenario file, which the trace would overwrite; "
+            "give it a file of its own"},
+        BadInputCase{"screenshot_is_the_scenario",
+                     kFrame,
+                     {"{scenario}", "--screenshot", "{scenario}"},
+                     "{scenario}: --screenshot names the scenario file, which the picture would overwrite; "
+                     "give it a file of its own"},
+        BadInputCase{"trace_and_screenshot_one_file_yet_to_be",
+                     kFrame,
+                     {"{scenario}", "--trace", "{scratch}/out", "--screenshot", "{scratch}/sub/../out"},
+                     "{scratch}/sub/../out: --trace and --screenshot name the same file; give each a file of "
+                     "its own"}),
     [](const testing::TestParamInfo<BadInputCase>& info) { return info.param.label; });
+
+#if !defined(_WIN32)
+// Files that are not plain files: refused before they are opened, as a named pipe would
+// block the run and a device never end.
+INSTANTIATE_TEST_SUITE_P(
+    SpecialFiles, BadInput,
+    testing::Values(
+        BadInputCase{
+            "scenario_a_named_pipe",
+            std::nullopt,
+            {"{scenario}"},
+            "{scenario}: is a named pipe, not a scenario file",
+            [](const fs::path& scratch) { ASSERT_EQ(mkfifo((scratch / "bad.json").c_str(), 0600), 0); }},
+        BadInputCase{"scenario_a_link_to_an_endless_device",
+                     std::nullopt,
+                     {"{scenario}"},
+                     "{scenario}: is a device, not a scenario file",
+                     [](const fs::path& scratch) { fs::create_symlink("/dev/zero", scratch / "bad.json"); }},
+        BadInputCase{"trace_through_a_link_to_the_scenario",
+                     kLoad,
+                     {"{scenario}", "--trace", "{scratch}/link.json"},
+                     "{scratch}/link.json: --trace names the scenario file",
+                     [](const fs::path& scratch) { fs::create_symlink("bad.json", scratch / "link.json"); }}),
+    [](const testing::TestParamInfo<BadInputCase>& info) { return info.param.label; });
+
+// A shell may stay in a folder that has since been removed: relative paths name nothing.
+TEST(WorkingFolder, RemovedUnderTheShellIsBadInput) {
+    auto scratch = scratchFolder("working_folder_removed");
+    writeFile(scratch / "bad.json", kLoad);
+    const auto home = fs::current_path();
+    fs::create_directory(scratch / "gone");
+    fs::current_path(scratch / "gone");
+    fs::remove(scratch / "gone");
+    auto result = runProgram(runner(), {utf8(scratch / "bad.json"), "--data", "data"}, scratch);
+    fs::current_path(home);
+
+    EXPECT_EQ(result.status, 2);
+    EXPECT_TRUE(result.err.starts_with("veltrona-host: the working folder cannot be found")) << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    EXPECT_EQ(result.out, "");
+}
+#endif
 
 // A data folder that cannot hold glyph images is warned about, not refused: a scenario may
 // well run without images.

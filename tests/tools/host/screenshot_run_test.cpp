@@ -178,6 +178,37 @@ TEST_F(ScreenshotRun, ShowsTheLastFrameEvenWhenItDrawsNoGlyph) {
     EXPECT_EQ(result.err, "");
 }
 
+// Glyph images far larger than any glyph share the budget for decoded images (256 MiB):
+// four of 4096 x 4096 fill it, the fifth is a red box, and the note says why.
+TEST_F(ScreenshotRun, ImagesPastTheDecodedBudgetAreRedBoxesAndTheNoteSaysSo) {
+    const auto glyphs = scratch / "data" / "assets" / "png";
+    constexpr int kSide = 4096;
+    pngfile::RgbaImage huge{kSide, kSide,
+                            std::vector<std::uint8_t>(static_cast<std::size_t>(kSide) * kSide * 4, 255)};
+    pngfile::PngWriter().write(huge, glyphs / "65.png");
+    for (const char* copy : {"66.png", "67.png", "68.png", "69.png"})
+        fs::copy_file(glyphs / "65.png", glyphs / copy);
+
+    auto result = run(R"({"screen": [1600, 400],
+  "players": [{"id": "p-1", "name": "ABCDE", "team": 0, "score": 5}],
+  "steps": ["load", {"fire": ")" +
+                          kTeamChanged + R"("}, {"fire": ")" + kOpen + R"("}, {"frames": 1}]})",
+                      {"--trace", utf8(scratch / "trace.jsonl"), "--screenshot", utf8(scratch / "shot.png")});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err,
+              "veltrona-host: note: 1 of the 5 glyph image files drawn could not be shown and "
+              "appear as red boxes (1 of them skipped over the 256 MiB budget for decoded images); "
+              "the first is " +
+                  utf8(glyphs / "69.png") +
+                  ": skipped over the budget for decoded images: too large decoded (67108864 bytes; "
+                  "at most 0)\n");
+    auto draws = lastFrameDraws(fileText(scratch / "trace.jsonl"));
+    ASSERT_EQ(draws.size(), 5u);
+    ASSERT_EQ(draws.back().image, "assets/png/69.png");
+    auto shot = picture();
+    EXPECT_EQ(at(shot, draws.back().x + 1, draws.back().y + 1), kRed);
+}
+
 struct RefusalCase {
     std::string label;
     std::string scenario;

@@ -1,5 +1,6 @@
-// What a screenshot shows: the scoreboard blocks under the rows the plugin draws, red boxes
-// of the right size for glyph images that cannot be shown, and which files those were.
+// What a screenshot shows: the game's scoreboard blocks with as many rows as the plugin
+// draws, red boxes of the right size for glyph images that cannot be shown, and which files
+// those were.
 
 #include "screenshot_scene.h"
 
@@ -17,6 +18,7 @@
 #include "png_writer.h"
 #include "row_position.h"
 #include "scaled_layout.h"
+#include "screenshot.h"
 
 namespace {
 
@@ -63,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Files, GlyphFileWidth,
 
 struct BlockCase {
     std::string label;
-    int height;
+    Vector2 screen;
     int teamZeroRows;
     int otherRows;
 
@@ -72,72 +74,92 @@ struct BlockCase {
 
 class ScoreboardBlocks : public testing::TestWithParam<BlockCase> {};
 
-// A frame drawn as the plugin draws it: one narrow glyph at the start of every row.
+// A frame drawn in the layout made to fit the game's scoreboard, the scaled one (at 1920 x
+// 1080 the fixed one to the pixel): one narrow glyph at the start of every row.
 TEST_P(ScoreboardBlocks, HoldEveryRowTheirTeamDrawsAndNothingBetweenThem) {
     const auto& c = GetParam();
-    hostrun::DrawnFrame frame{{1920, c.height}, {}, {}, {}};
+    const auto map = layout::scaledMapping(c.screen);
+    hostrun::DrawnFrame frame{c.screen, {}, {}, {}};
     for (int row = 0; row < c.teamZeroRows + c.otherRows; ++row) {
-        frame.draws.push_back(
-            {{1500, layout::rowY(row, c.teamZeroRows, c.height)}, 0.5f, -1, {255, 255, 255, 255}});
+        const auto start = layout::scaledPosition(1500, layout::rowY(row, c.teamZeroRows, 1080), map);
+        frame.draws.push_back({start, layout::scaledDrawScale(map), -1, {255, 255, 255, 255}});
     }
     auto picture = hostrun::scoreboardPicture(frame.screen, hostrun::blockRows(frame));
-    const Colour screen = at(picture, 10, c.height / 2);
+    const Colour screen = at(picture, 10, c.screen.Y / 2);
+    auto onScreen = [&](int x, int y) { return layout::scaledPosition(x, y, map); };
 
     for (int row = 0; row < c.teamZeroRows + c.otherRows; ++row) {
         const bool upper = row < c.teamZeroRows;
-        const auto y = frame.draws[static_cast<std::size_t>(row)].position.Y;
-        for (auto [x, dy] : {std::pair{1500, 0}, std::pair{1531, 56}, std::pair{1900, 28}}) {
-            auto colour = at(picture, x, y + dy);
+        const int y = layout::rowY(row, c.teamZeroRows, 1080);
+        // The row's first glyph, its second's bottom edge, and near the block's right end.
+        for (auto [x, dy] : {std::pair{1500, 1}, std::pair{1531, 55}, std::pair{1900, 28}}) {
+            const auto point = onScreen(x, y + dy);
+            if (point.X >= c.screen.X) continue;  // a screen narrower than 16:9 cuts the layout off
+            auto colour = at(picture, point.X, point.Y);
             // Team zero's block is blue, the other team's orange.
-            EXPECT_EQ(upper, colour[2] > colour[0]) << "row " << row << " at " << x << "," << y + dy;
-            EXPECT_NE(colour, screen) << "row " << row << " at " << x << "," << y + dy;
+            EXPECT_EQ(upper, colour[2] > colour[0]) << "row " << row << " at " << point.X << "," << point.Y;
+            EXPECT_NE(colour, screen) << "row " << row << " at " << point.X << "," << point.Y;
         }
     }
-    EXPECT_EQ(at(picture, 1700, c.height / 2), screen) << "the blocks meet at the centre";
-    const int top = layout::rowY(0, c.teamZeroRows, c.height);
-    if (c.teamZeroRows > 0 && top - 20 >= 0) {
-        EXPECT_EQ(at(picture, 1700, top - 20), screen) << "the upper block reaches above its top row";
+    const auto centre = onScreen(1700, 540);
+    EXPECT_EQ(at(picture, centre.X, centre.Y), screen) << "the blocks meet at the centre";
+    const auto aboveTop = onScreen(1700, layout::rowY(0, c.teamZeroRows, 1080) - 20);
+    if (c.teamZeroRows > 0 && aboveTop.Y >= 0) {
+        EXPECT_EQ(at(picture, aboveTop.X, aboveTop.Y), screen) << "the upper block reaches above its top row";
     }
-    const int bottom = layout::rowY(c.teamZeroRows + c.otherRows - 1, c.teamZeroRows, c.height) + 57;
-    if (c.otherRows > 0) {
-        EXPECT_EQ(at(picture, 1700, bottom + 20), screen) << "the lower block runs on";
-    }
-}
-
-// The scaled layout draws on other screens at another scale: the blocks follow its rows.
-TEST(ScaledScoreboardBlocks, HoldTheRowsWhereverTheScaledLayoutPutsThem) {
-    for (Vector2 screen : {Vector2{2560, 1440}, Vector2{1280, 720}, Vector2{1280, 800}}) {
-        SCOPED_TRACE(std::to_string(screen.X) + " x " + std::to_string(screen.Y));
-        const auto map = layout::scaledMapping(screen);
-        hostrun::DrawnFrame frame{screen, {}, {}, {}};
-        for (int row = 0; row < 6; ++row) {
-            auto at = layout::scaledPosition(1500, layout::rowY(row, 3, 1080), map);
-            frame.draws.push_back({at, layout::scaledDrawScale(map), -1, {255, 255, 255, 255}});
-        }
-        auto rows = hostrun::blockRows(frame);
-        EXPECT_TRUE(rows.scaled);
-        EXPECT_EQ(rows.upper, 3);
-        EXPECT_EQ(rows.lower, 3);
-        auto picture = hostrun::scoreboardPicture(frame.screen, rows);
-        const Colour background = at(picture, 10, screen.Y / 2);
-        for (int row = 0; row < 6; ++row) {
-            const auto& draw = frame.draws[static_cast<std::size_t>(row)];
-            auto colour = at(picture, draw.position.X + 2, draw.position.Y + 2);
-            EXPECT_NE(colour, background) << "row " << row;
-            EXPECT_EQ(row < 3, colour[2] > colour[0]) << "row " << row;
-        }
-        EXPECT_EQ(at(picture, screen.X - 40, screen.Y / 2), background) << "the blocks meet at the centre";
+    const auto belowBottom =
+        onScreen(1700, layout::rowY(c.teamZeroRows + c.otherRows - 1, c.teamZeroRows, 1080) + 57 + 20);
+    if (c.otherRows > 0 && belowBottom.Y < c.screen.Y) {
+        EXPECT_EQ(at(picture, belowBottom.X, belowBottom.Y), screen) << "the lower block runs on";
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ScoreboardBlocks,
-                         testing::Values(BlockCase{"three_against_three", 1080, 3, 3},
-                                         BlockCase{"odd_height", 1081, 3, 2},
-                                         BlockCase{"all_below_the_centre", 1080, 0, 4},
-                                         BlockCase{"all_above_the_centre", 1080, 4, 0},
-                                         BlockCase{"four_against_four_at_720", 720, 4, 4},
-                                         BlockCase{"eight_in_team_zero", 1080, 8, 1}),
+                         testing::Values(BlockCase{"three_against_three", {1920, 1080}, 3, 3},
+                                         BlockCase{"odd_height", {1920, 1081}, 3, 2},
+                                         BlockCase{"all_below_the_centre", {1920, 1080}, 0, 4},
+                                         BlockCase{"all_above_the_centre", {1920, 1080}, 4, 0},
+                                         BlockCase{"eight_in_team_zero", {1920, 1080}, 8, 1},
+                                         BlockCase{"four_against_four_at_720", {1280, 720}, 4, 4},
+                                         BlockCase{"sixteen_by_ten", {1280, 800}, 3, 3},
+                                         BlockCase{"wide_at_1080", {2560, 1080}, 3, 3},
+                                         BlockCase{"larger_screen", {2560, 1440}, 2, 3}),
                          [](const testing::TestParamInfo<BlockCase>& info) { return info.param.label; });
+
+// The fixed layout on a screen other than 1920 x 1080 puts the names where the game has no
+// rows. The picture shows that: as many rows as the plugin drew, where the game has them.
+TEST(GameScoreboard, StaysWhereTheGameLaysItOutWhenTheNamesAreElsewhere) {
+    for (Vector2 screen : {Vector2{2560, 1080}, Vector2{2560, 1440}, Vector2{1920, 1200}}) {
+        SCOPED_TRACE(std::to_string(screen.X) + " x " + std::to_string(screen.Y));
+        hostrun::DrawnFrame frame{screen, {}, {}, {}};
+        for (int row = 0; row < 5; ++row) {
+            frame.draws.push_back({{1500, layout::rowY(row, 3, screen.Y)}, 0.5f, -1, {255, 255, 255, 255}});
+        }
+        const auto rows = hostrun::blockRows(frame);
+        EXPECT_EQ(rows.upper, 3);
+        EXPECT_EQ(rows.lower, 2);
+        auto picture = hostrun::scoreboardPicture(screen, rows);
+        const Colour background = at(picture, 10, screen.Y / 2);
+        const auto map = layout::scaledMapping(screen);
+
+        for (int row = 0; row < 5; ++row) {
+            const auto& name = frame.draws[static_cast<std::size_t>(row)].position;
+            EXPECT_EQ(at(picture, name.X + 2, name.Y + 2), background) << "row " << row << "'s name";
+            const auto game = layout::scaledPosition(1500, layout::rowY(row, 3, 1080) + 28, map);
+            auto colour = at(picture, game.X, game.Y);
+            const bool upper = row < 3;
+            EXPECT_NE(colour, background) << "row " << row << " of the game";
+            EXPECT_EQ(upper, colour[2] > colour[0]) << "row " << row << " of the game";
+        }
+        const auto fourthRow = layout::scaledPosition(1700, layout::rowY(0, 4, 1080), map);
+        EXPECT_EQ(at(picture, fourthRow.X, fourthRow.Y), background) << "team zero drew three rows";
+        const auto pastTheRightEdge = layout::scaledPosition(1930, layout::rowY(0, 3, 1080) + 28, map);
+        if (pastTheRightEdge.X < screen.X) {
+            EXPECT_EQ(at(picture, pastTheRightEdge.X, pastTheRightEdge.Y), background)
+                << "the blocks end where the game's layout does";
+        }
+    }
+}
 
 // --- Missing glyph images ---------------------------------------------------------------
 
@@ -163,7 +185,7 @@ TEST_P(MissingImage, IsARedFrameOneInsideTheGlyphsCell) {
     }
     hostrun::DrawnFrame frame{{400, 300}, {{{100, 50}, c.scale, handle, {255, 255, 255, 255}}}, {}, {}};
     RgbaImage picture = hostrun::blankPicture(400, 300, {0, 0, 0, 255});
-    hostrun::GlyphImageCache cache(images);
+    hostrun::GlyphImageCache cache(images, hostrun::kDecodedImageBudget);
     hostrun::paintDraws(picture, frame, cache);
 
     const int left = 101, top = 51, right = 100 + c.width - 2, bottom = 50 + c.height - 2;
@@ -228,7 +250,7 @@ TEST_F(GlyphFiles, EachBadFileIsReportedOnceWithWhyAndTheGoodOnesAreDecoded) {
     fs::create_symlink("/dev/zero", folder / "70.png");
     images.push_back({folder / "70.png", true});
 #endif
-    hostrun::GlyphImageCache cache(images);
+    hostrun::GlyphImageCache cache(images, hostrun::kDecodedImageBudget);
     for (int round = 0; round < 2; ++round) {
         for (int handle = 0; handle < static_cast<int>(images.size()); ++handle) cache.find(handle);
     }
@@ -252,6 +274,38 @@ TEST_F(GlyphFiles, EachBadFileIsReportedOnceWithWhyAndTheGoodOnesAreDecoded) {
 #if !defined(_WIN32)
     EXPECT_EQ(cache.failures()[5], where("70.png") + "not a regular file");
 #endif
+}
+
+// Decoded images share one budget: one that would take it past is not decoded, counts as
+// skipped and shows as a red box, while those decoded before stay shown.
+TEST_F(GlyphFiles, AnImagePastTheDecodedBudgetIsSkipped) {
+    const RgbaImage glyph = hostrun::blankPicture(84, 114, {255, 255, 255, 255});
+    std::vector<sim::Image> images;
+    for (const char* name : {"3042.png", "3044.png", "3046.png"}) {
+        pngfile::PngWriter().write(glyph, folder / name);
+        images.push_back({folder / name, true});
+    }
+    const std::uintmax_t decodedGlyph = glyph.rgba.size();
+    hostrun::GlyphImageCache cache(images, 2 * decodedGlyph + decodedGlyph / 2);
+    hostrun::DrawnFrame frame{{400, 300}, {}, {}, {}};
+    for (int handle = 0; handle < 3; ++handle) {
+        frame.draws.push_back({{100 * handle, 50}, 0.5f, handle, kRed});
+    }
+    RgbaImage picture = hostrun::blankPicture(400, 300, {0, 0, 0, 255});
+    hostrun::paintDraws(picture, frame, cache);
+
+    EXPECT_NE(cache.find(0), nullptr) << "decoded first, still shown";
+    EXPECT_NE(cache.find(1), nullptr);
+    EXPECT_EQ(cache.find(2), nullptr);
+    EXPECT_EQ(cache.overBudget(), 1u);
+    const auto file = (folder / "3046.png").u8string();
+    ASSERT_EQ(cache.failures().size(), 1u);
+    EXPECT_EQ(cache.failures()[0], std::string(file.begin(), file.end()) +
+                                       ": skipped over the budget for decoded images: too large decoded "
+                                       "(38304 bytes; at most 19152)");
+    EXPECT_EQ(at(picture, 100 + 20, 50 + 28), kRed) << "an image shown, tinted red";
+    EXPECT_EQ(at(picture, 200 + 1, 50 + 1), kRed) << "the red box's corner";
+    EXPECT_NE(at(picture, 200 + 20, 50 + 28), kRed) << "the red box is not filled";
 }
 
 }  // namespace
