@@ -84,7 +84,8 @@ class GlyphFolder : public PluginFixture, public testing::WithParamInterface<Gly
 
 TEST_P(GlyphFolder, IsCheckedAtActivation) {
     const auto& c = GetParam();
-    auto data = std::filesystem::temp_directory_path() / "veltrona-glyph-folder";
+    // A folder per case: the cases may run at once.
+    auto data = std::filesystem::temp_directory_path() / (std::string("veltrona-glyph-folder-") + c.label);
     std::filesystem::remove_all(data);
     std::filesystem::create_directories(data);
     if (c.makeFolder) std::filesystem::create_directories(data / "assets" / "png");
