@@ -23,9 +23,6 @@ inline constexpr int kMaxScreenshotSide = 16384;
 inline constexpr std::uintmax_t kDecodedImageBudgetMiB = 256;
 inline constexpr std::uintmax_t kDecodedImageBudget = kDecodedImageBudgetMiB << 20;
 
-// Screenshots need libpng, which the Windows build goes without.
-bool screenshotsSupported();
-
 // Refuses, before anything runs, a scenario that gives nothing to picture: it draws no
 // frame, or the screen at its last frame is empty or too large. Throws BadInput naming
 // the scenario.

@@ -6,8 +6,6 @@
 
 namespace hostrun {
 
-bool screenshotsSupported() { return true; }
-
 ScreenshotReport writeScreenshot(const DrawnFrame& frame, const std::filesystem::path& file) {
     auto picture = scoreboardPicture(frame.screen, blockRows(frame));
     GlyphImageCache cache(frame.images, kDecodedImageBudget);

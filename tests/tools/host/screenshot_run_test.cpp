@@ -100,7 +100,10 @@ protected:
         std::ofstream(scratch / "match.json", std::ios::binary) << scenario;
         std::vector<std::string> arguments = {utf8(scratch / "match.json")};
         arguments.insert(arguments.end(), options.begin(), options.end());
-        return runProgram(runner(), arguments, scratch);
+        auto result = runProgram(runner(), arguments, scratch);
+        // Windows writes standard error in text mode.
+        std::erase(result.err, '\r');
+        return result;
     }
 
     pngfile::RgbaImage picture() {
@@ -213,7 +216,8 @@ struct RefusalCase {
     std::string label;
     std::string scenario;
     std::string screenshot;  // below the case's folder
-    std::string message;     // after "veltrona-host: "; {scenario} and {scratch} stand for the paths
+    // After "veltrona-host: "; {scenario}, {target} and {target's folder} stand for the paths.
+    std::string message;
 
     friend void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.label; }
 };
@@ -222,12 +226,13 @@ class ScreenshotRefusal : public ScreenshotRun, public testing::WithParamInterfa
 
 TEST_P(ScreenshotRefusal, BeforeAnythingRunsWithOneLineAndStatus2) {
     const auto& c = GetParam();
-    auto target = scratch / c.screenshot;
+    auto target = scratch / fs::path(c.screenshot).make_preferred();
     auto result = run(c.scenario, {"--trace", utf8(scratch / "trace.jsonl"), "--screenshot", utf8(target)});
     auto expected = "veltrona-host: " + c.message + "\n";
     for (auto [token, value] :
          {std::pair<std::string, std::string>{"{scenario}", utf8(scratch / "match.json")},
-          {"{scratch}", utf8(scratch)}}) {
+          {"{target}", utf8(target)},
+          {"{target's folder}", utf8(target.parent_path())}}) {
         for (auto at = expected.find(token); at != std::string::npos; at = expected.find(token)) {
             expected.replace(at, token.size(), value);
         }
@@ -262,9 +267,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "most 16384 pixels each way"},
         RefusalCase{
             "no_such_folder", R"({"steps": [{"frames": 1}]})", "none/shot.png",
-            "{scratch}/none/shot.png: cannot write the screenshot: there is no folder {scratch}/none"},
+            "{target}: cannot write the screenshot: there is no folder {target's folder}"},
         RefusalCase{"a_folder", R"({"steps": [{"frames": 1}]})", "data",
-                    "{scratch}/data: is a folder; --screenshot takes the name of the PNG file to write"}),
+                    "{target}: is a folder; --screenshot takes the name of the PNG file to write"}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.label; });
 
 #if !defined(_WIN32)
