@@ -121,10 +121,11 @@ std::vector<NotAFileCase> notAFileCases() {
     std::vector<NotAFileCase> cases = {
         {"nothing", [](const fs::path&) {}, "no such file"},
         {"folder", [](const fs::path& at) { fs::create_directory(at); }, "a folder, not a file"},
-        {"dangling_link", [](const fs::path& at) { fs::create_symlink(at.string() + ".gone", at); },
-         "no such file"},
     };
+    // Wine cannot make links.
 #if !defined(_WIN32)
+    cases.push_back({"dangling_link", [](const fs::path& at) { fs::create_symlink(at.string() + ".gone", at); },
+                     "no such file"});
     cases.push_back({"link_to_an_endless_device",
                      [](const fs::path& at) { fs::create_symlink("/dev/zero", at); }, "not a regular file"});
     cases.push_back({"named_pipe", [](const fs::path& at) { ASSERT_EQ(mkfifo(at.c_str(), 0600), 0); },
