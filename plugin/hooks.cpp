@@ -58,7 +58,7 @@ void Veltrona::runCommand(const std::vector<std::string>& words) {
                 cvarManager->log(veltrona::kLogNotOnline);
                 return;
             }
-            std::string line = veltrona::kLogFailedBefore;
+            std::string line = veltrona::kLogPrefix;
             line += layoutName(*choice);
             line += veltrona::kLogKeptOffline;
             cvarManager->log(line);
@@ -106,7 +106,7 @@ void Veltrona::onUnload() {
 
 void Veltrona::logFailure(std::string_view what, std::string_view why) noexcept {
     try {
-        std::string line = veltrona::kLogFailedBefore;
+        std::string line = veltrona::kLogPrefix;
         line += what;
         line += veltrona::kLogFailedAfter;
         line += escapeControls(why);

@@ -27,6 +27,8 @@ inline constexpr char kOptionScaled[] = "scaled";
 inline constexpr char kOptionFixed[] = "fixed";
 
 inline constexpr char kLogMatchEnd[] = "End";
+// The plugin's own lines begin so, to tell them from the host's.
+inline constexpr char kLogPrefix[] = "Veltrona: ";
 // "Veltrona: on, scaled layout"
 inline constexpr char kLogSwitchedOn[] = "Veltrona: on, ";
 inline constexpr char kLogLayoutAfter[] = " layout";
@@ -60,7 +62,6 @@ inline constexpr char kLogMoreMissingGlyphs[] =
     "Veltrona: more names miss glyph images this match; veltrona-glyphs check lists them";
 
 // Veltrona: the team change failed: WHY
-inline constexpr char kLogFailedBefore[] = "Veltrona: ";
 inline constexpr char kLogFailedAfter[] = " failed: ";
 inline constexpr char kLogUnknownError[] = "unknown error";
 inline constexpr char kWhatLoad[] = "loading";

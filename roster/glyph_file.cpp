@@ -83,7 +83,7 @@ std::filesystem::path chosenGlyphImagePath(const std::filesystem::path& glyphFol
     return glyphFolder / glyphFileName(code);
 }
 
-std::optional<std::uint32_t> glyphCodeNumber(const std::string& digits, int base) {
+std::optional<std::uint32_t> glyphCodeNumber(std::string_view digits, int base) {
     std::uint32_t value = 0;
     auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
     if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 bool isWideGlyphCode(const std::string& code);
 
@@ -50,4 +51,4 @@ std::string glyphCodeOf(char32_t cp);
 std::optional<char32_t> characterOfGlyphCode(const std::string& code);
 
 // A glyph code's stem read as a number in `base`; nothing unless it is all digits.
-std::optional<std::uint32_t> glyphCodeNumber(const std::string& digits, int base);
+std::optional<std::uint32_t> glyphCodeNumber(std::string_view digits, int base);

@@ -1,9 +1,9 @@
 #include "zero_width.h"
 
-#include <charconv>
 #include <cstdint>
 
 #include "GlyphCodeSplitter.h"
+#include "glyph_file.h"
 
 namespace {
 struct Range {
@@ -23,12 +23,10 @@ constexpr Range kZeroWidth[] = {
 bool isZeroWidthGlyphCode(std::string_view code) {
     constexpr std::string_view prefix = kWideGlyphPrefix;
     if (!code.starts_with(prefix)) return false;
-    auto digits = code.substr(prefix.size());
-    std::uint32_t value = 0;
-    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
-    if (error != std::errc() || end != digits.data() + digits.size()) return false;
+    auto value = glyphCodeNumber(code.substr(prefix.size()), 16);
+    if (!value) return false;
     for (auto range : kZeroWidth) {
-        if (value >= range.first && value <= range.last) return true;
+        if (*value >= range.first && *value <= range.last) return true;
     }
     return false;
 }
