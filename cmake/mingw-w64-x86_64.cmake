@@ -25,4 +25,4 @@ set(CMAKE_CROSSCOMPILING_EMULATOR
     "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix"
     WINEDEBUG=-all
     "WINEDLLOVERRIDES=mscoree,mshtml="
-    wine)
+    ${CMAKE_CURRENT_LIST_DIR}/wine-run)
