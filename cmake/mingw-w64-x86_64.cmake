@@ -19,9 +19,12 @@ set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
 
 # A private prefix inside the build folder keeps the tests away from the user's own
-# Wine setup; the overrides stop Wine from offering to install Mono and Gecko.
+# Wine setup; the overrides stop Wine from offering to install Mono and Gecko. Wine turns
+# arguments and file names between Unix and Windows in the locale's encoding: UTF-8, so that
+# a test's non-ASCII paths mean the same on both sides whatever the machine's locale.
 set(CMAKE_CROSSCOMPILING_EMULATOR
     env
+    LC_ALL=C.UTF-8
     "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix"
     WINEDEBUG=-all
     "WINEDLLOVERRIDES=mscoree,mshtml="

@@ -7,8 +7,8 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cannot unpack ${PACKAGE}")
 endif()
 
-# What a player installs: the module, the note, and glyphs of every packaged set.
-foreach(file Veltrona.dll INSTALL.txt
+# What a player installs: the module, the glyph tool, the note, and glyphs of every packaged set.
+foreach(file Veltrona.dll veltrona-glyphs.exe INSTALL.txt
         data/assets/png/65.png      # A
         data/assets/png/e9.png      # é
         data/assets/png/3042.png    # hiragana a
@@ -35,7 +35,7 @@ endif()
 
 execute_process(
   COMMAND ${EMULATOR} ${RUNNER} ${SCENARIO} --module ${WORK}/Veltrona.dll --data ${WORK}/data
-          --trace ${WORK}/trace.jsonl
+          --trace ${WORK}/trace.jsonl --screenshot ${WORK}/match.png
   RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "the runner failed with the packaged DLL (${rc}): ${err}")
@@ -57,3 +57,21 @@ if(drawn EQUAL 0)
   message(FATAL_ERROR "the packaged DLL drew nothing")
 endif()
 message(STATUS "the packaged DLL drew ${drawn} glyphs, every one from the package")
+
+# The picture a Windows player previews is the one the native runner takes of the same match
+# with the same glyphs, byte for byte.
+if(NOT EXISTS "${NATIVE_RUNNER}")
+  message(FATAL_ERROR "no native runner at '${NATIVE_RUNNER}' to compare the screenshot with")
+endif()
+execute_process(
+  COMMAND ${NATIVE_RUNNER} ${SCENARIO} --data ${WORK}/data --trace ${WORK}/native.trace.jsonl
+          --screenshot ${WORK}/native.png
+  RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the native runner failed (${rc}): ${err}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/match.png ${WORK}/native.png RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the Windows runner's screenshot differs from the native one: ${WORK}/match.png, ${WORK}/native.png")
+endif()
+message(STATUS "the Windows runner's screenshot equals the native one")

@@ -2,12 +2,15 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <thread>
 
 #include "build_command.h"
 #include "char_sets.h"
 #include "check_command.h"
 #include "default_fonts.h"
+#include "path_text.h"
 #include "png_error.h"
 #include "tool_error.h"
 
@@ -35,6 +38,51 @@ std::vector<std::string> setNames() {
     return names;
 }
 
+// "a, b and c", for messages.
+std::string listed(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
+// CLI11's own path checks read a path in the ANSI code page on Windows, which cannot name
+// every folder (C:\Users\太郎); these read it as UTF-8, as the commands do.
+CLI::Validator existingFolder() {
+    return {[](std::string& text) -> std::string {
+                std::error_code error;
+                const auto type = std::filesystem::status(pathFromUtf8(text), error).type();
+                if (type == std::filesystem::file_type::directory) return {};
+                if (type == std::filesystem::file_type::not_found || error)
+                    return "Directory does not exist: " + text;
+                return "Directory is actually a file: " + text;
+            },
+            "DIR"};
+}
+
+CLI::Validator existingFile() {
+    return {[](std::string& text) -> std::string {
+                std::error_code error;
+                const auto type = std::filesystem::status(pathFromUtf8(text), error).type();
+                if (type == std::filesystem::file_type::not_found || error)
+                    return "File does not exist: " + text;
+                if (type == std::filesystem::file_type::directory)
+                    return "File is actually a directory: " + text;
+                return {};
+            },
+            "FILE"};
+}
+
+std::string defaultFontsHelp() {
+    const auto chain = defaultFontChain();
+    std::vector<std::string> files;
+    for (const auto& font : chain.fonts) files.emplace_back(font.file);
+    return "Without --font, the first of these in " + displayText(chain.folder) + " draws and the others " +
+           "fall back: " + listed(files);
+}
+
 std::string validateRange(const std::string& text) {
     try {
         parseCodeRange(text);
@@ -46,9 +94,9 @@ std::string validateRange(const std::string& text) {
 
 struct BuildArguments {
     std::string dataFolder;
-    std::string fontPath = kDefaultFontPath;
+    std::string fontPath;
     bool fontGiven = false;
-    long faceIndex = kDefaultFaceIndex;
+    long faceIndex = 0;
     std::vector<std::string> fallbacks;
     std::vector<std::string> sets;
     std::vector<std::string> ranges;
@@ -66,20 +114,16 @@ CLI::App* addBuild(CLI::App& app, BuildArguments& args) {
     auto* build = app.add_subcommand("build", "Render glyph images from a font into DATA/assets/png.");
     build->add_option("-d,--data", args.dataFolder, "The host's data folder; images go to DATA/assets/png")
         ->required()
-        ->check(CLI::ExistingDirectory);
-    build
-        ->add_option("-f,--font", args.fontPath,
-                     "Font file: TTF, OTF or TTC. Without --font and --fallback, DejaVu Sans and Noto Color "
-                     "Emoji draw what the default font lacks")
-        ->capture_default_str();
-    build->add_option("--face", args.faceIndex, "Face of a TTC collection, from 0")
+        ->check(existingFolder());
+    build->add_option("-f,--font", args.fontPath, "Font file: TTF, OTF or TTC. " + defaultFontsHelp());
+    build->add_option("--face", args.faceIndex, "Face of a TTC collection, from 0, of the main font")
         ->capture_default_str()
         ->check(CLI::NonNegativeNumber);
     build
         ->add_option("--fallback", args.fallbacks,
                      "Fonts for the characters the main font lacks, tried in order; drawn at the main "
                      "font's size and baseline. Emoji come from the first colour font that has them")
-        ->check(CLI::ExistingFile);
+        ->check(existingFile());
     build->add_option("-s,--set", args.sets, "Character sets, combinable: --set ascii,latin")
         ->delimiter(',')
         ->check(CLI::IsMember(setNames()));
@@ -89,7 +133,7 @@ CLI::App* addBuild(CLI::App& app, BuildArguments& args) {
     build
         ->add_option("-n,--names", args.namesFile,
                      "UTF-8 names file, one name a line: draws exactly the characters of those names")
-        ->check(CLI::ExistingFile);
+        ->check(existingFile());
     build->add_option("-j,--jobs", args.threads, "Threads to draw with")
         ->capture_default_str()
         ->check(CLI::Range(1u, kMaxThreads));
@@ -103,28 +147,44 @@ void addCheck(CLI::App& app, CheckArguments& args) {
         "List the glyph files the plugin will load for each name and which are missing (exit 1 if any).");
     check->add_option("-d,--data", args.dataFolder, "The host's data folder")
         ->required()
-        ->check(CLI::ExistingDirectory);
-    check->add_option("-n,--names", args.namesFile, "Names file, one name a line")->check(CLI::ExistingFile);
+        ->check(existingFolder());
+    check->add_option("-n,--names", args.namesFile, "Names file, one name a line")->check(existingFile());
     check->add_option("names", args.names, "Names to check");
+}
+
+// Without --font, the system's default chain: its first font present draws, and the others
+// present fall back unless --fallback names fallbacks of its own.
+void useDefaultFonts(BuildOptions& options, bool fallbacksGiven, std::ostream& err) {
+    const auto chain = defaultFontChain();
+    auto choice = findDefaultFonts(chain);
+    if (choice.installed.empty()) {
+        std::vector<std::string> files;
+        for (const auto& font : chain.fonts) files.emplace_back(font.file);
+        throw BadInput("none of the default fonts is in " + quoted(chain.folder) + " (" + listed(files) +
+                       "); name a font file with --font");
+    }
+    std::vector<std::string> used;
+    for (const auto& font : choice.installed) used.push_back(displayText(font.path.filename()));
+    err << kProgram << " build: drawing with the default fonts in " << displayText(chain.folder) << ": "
+        << listed(used) << "\n";
+    for (const auto& font : choice.missing) {
+        err << kProgram << " build: the default font " << quoted(chain.folder / pathFromUtf8(font.file))
+            << " is not installed (" << font.name << "); the characters only it has are listed as missing\n";
+    }
+    const long face = options.font.faceIndex;
+    options.font = {choice.installed.front().path, face};
+    if (!fallbacksGiven) options.fallbacks.assign(choice.installed.begin() + 1, choice.installed.end());
 }
 
 BuildOptions buildOptions(const BuildArguments& args, bool progressBar, std::ostream& err) {
     BuildOptions options;
-    options.dataFolder = args.dataFolder;
-    options.font = {args.fontPath, args.faceIndex};
-    for (const auto& fallback : args.fallbacks) options.fallbacks.push_back({fallback, 0});
-    if (!args.fontGiven && args.fallbacks.empty()) {
-        auto fallbacks = installedFallbacks(kDefaultFallbackFonts);
-        options.fallbacks = std::move(fallbacks.installed);
-        for (const auto& font : fallbacks.missing) {
-            err << kProgram << " build: the fallback font " << font.path
-                << " is not installed (Debian package " << font.package
-                << "); the characters only it has are listed as missing\n";
-        }
-    }
+    options.dataFolder = pathFromUtf8(args.dataFolder);
+    options.font = {pathFromUtf8(args.fontPath), args.faceIndex};
+    for (const auto& fallback : args.fallbacks) options.fallbacks.push_back({pathFromUtf8(fallback), 0});
+    if (!args.fontGiven) useDefaultFonts(options, !args.fallbacks.empty(), err);
     options.characters.sets = args.sets;
     options.characters.ranges = args.ranges;
-    if (!args.namesFile.empty()) options.characters.namesFile = args.namesFile;
+    if (!args.namesFile.empty()) options.characters.namesFile = pathFromUtf8(args.namesFile);
     options.threads = args.threads;
     options.progressBar = progressBar;
     return options;
@@ -132,9 +192,9 @@ BuildOptions buildOptions(const BuildArguments& args, bool progressBar, std::ost
 
 CheckOptions checkOptions(const CheckArguments& args) {
     CheckOptions options;
-    options.dataFolder = args.dataFolder;
+    options.dataFolder = pathFromUtf8(args.dataFolder);
     options.names = args.names;
-    if (!args.namesFile.empty()) options.namesFile = args.namesFile;
+    if (!args.namesFile.empty()) options.namesFile = pathFromUtf8(args.namesFile);
     return options;
 }
 

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "file_kind.h"
+#include "font_stream.h"
 #include "path_text.h"
 #include "sfnt_directory.h"
 #include "tool_error.h"
@@ -11,7 +12,7 @@ namespace {
 
 long faceCount(FT_Library lib, const std::filesystem::path& path) {
     FT_Face probe = nullptr;
-    if (FT_New_Face(lib, path.string().c_str(), -1, &probe) != 0) return 0;
+    if (openFontFace(lib, path, -1, &probe) != 0) return 0;
     long count = probe->num_faces;
     FT_Done_Face(probe);
     return count;
@@ -50,7 +51,7 @@ FontFace::FontFace(const FontSource& source) {
         throw BadInput("font " + quoted(source.path) + " has " + faceCountText(faces) +
                        "; there is no face " + std::to_string(source.faceIndex));
     }
-    if (FT_New_Face(lib, source.path.string().c_str(), source.faceIndex, &ftFace) != 0) {
+    if (openFontFace(lib, source.path, source.faceIndex, &ftFace) != 0) {
         ftFace = nullptr;
         FT_Done_FreeType(lib);
         throw ToolError("font " + quoted(source.path) + " is damaged: FreeType cannot read its face " +

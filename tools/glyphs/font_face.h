@@ -9,13 +9,9 @@
 
 #include "code_point.h"
 
-inline constexpr char kDefaultFontPath[] = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
-// The collection's first face is the Japanese one.
-inline constexpr long kDefaultFaceIndex = 0;
-
 struct FontSource {
-    std::filesystem::path path = kDefaultFontPath;
-    long faceIndex = kDefaultFaceIndex;
+    std::filesystem::path path;
+    long faceIndex = 0;
 };
 
 // A FreeType library with one face of one font. FreeType objects must not be shared

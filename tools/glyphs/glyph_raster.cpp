@@ -4,6 +4,7 @@
 
 #include "bitmap_placement.h"
 #include "glyph_geometry.h"
+#include "layered_glyph.h"
 #include "outline_glyph.h"
 #include "tool_error.h"
 
@@ -35,6 +36,7 @@ const GlyphImage& GlyphRasterizer::render(CodePoint cp, bool wide, std::size_t f
     image.rgba.assign(static_cast<std::size_t>(image.width) * image.height * 4, 0);
     const FontFace& font = fonts.at(fontIndex);
     if (font.scalable()) {
+        if (font.colour() && drawLayeredGlyph(font, cp, layout, coverage, image)) return image;
         drawOutlineGlyph(font, cp, layout, coverage, image);
     } else {
         drawBitmapGlyph(font, cp, layout, bitmaps, image);

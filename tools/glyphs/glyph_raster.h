@@ -11,8 +11,9 @@
 
 using GlyphImage = pngfile::RgbaImage;
 
-// Renders glyph images: outline fonts as white anti-aliased ink, bitmap fonts (colour emoji)
-// in their own colours, on a transparent background. One per thread: it owns its FreeType
+// Renders glyph images: outline fonts as white anti-aliased ink, fonts of colour layers in
+// their palette's colours, bitmap fonts (colour emoji) in their own colours, on a
+// transparent background. One per thread: it owns its FreeType
 // faces and reuses its buffers from glyph to glyph. Fallback fonts are drawn at the main
 // font's size and on its baseline, so that a row mixing them still lines up.
 class GlyphRasterizer {

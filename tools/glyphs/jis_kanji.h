@@ -4,6 +4,5 @@
 
 #include "code_point.h"
 
-// The kanji of JIS X 0208 levels 1 and 2 (rows 16 to 84), in JIS order, as the system's
-// iconv maps them from EUC-JP. Throws ToolError when iconv has no EUC-JP.
+// The kanji of JIS X 0208 levels 1 and 2 (rows 16 to 84), in JIS order.
 std::vector<CodePoint> jisX0208Kanji();

@@ -63,16 +63,16 @@ void reportMissingImages(const hostrun::ScreenshotReport& report) {
 
 int run(const Options& options, Given given) {
     hostrun::checkWorkingFolder();
-    auto scenarioFile = hostrun::pathFromUtf8(options.scenario);
+    auto scenarioFile = pathFromUtf8(options.scenario);
     std::optional<std::filesystem::path> traceFile;
-    if (options.trace != "-") traceFile = hostrun::pathFromUtf8(options.trace);
+    if (options.trace != "-") traceFile = pathFromUtf8(options.trace);
     std::optional<std::filesystem::path> screenshotFile;
-    if (given.screenshot) screenshotFile = hostrun::pathFromUtf8(options.screenshot);
+    if (given.screenshot) screenshotFile = pathFromUtf8(options.screenshot);
     hostrun::checkOutputsApart(scenarioFile, traceFile, screenshotFile);
 
     auto scenario = hostrun::readScenario(scenarioFile);
 
-    auto module = given.module ? hostrun::pathFromUtf8(options.module)
+    auto module = given.module ? pathFromUtf8(options.module)
                                : hostrun::executableDir() / hostrun::moduleFileName("Veltrona");
     // A bare file name means the file in the working folder, not a search of the system's
     // library folders.
@@ -88,7 +88,7 @@ int run(const Options& options, Given given) {
     }
 
     std::optional<std::filesystem::path> dataOption;
-    if (given.data) dataOption = hostrun::pathFromUtf8(options.data);
+    if (given.data) dataOption = pathFromUtf8(options.data);
     auto data = hostrun::resolveDataFolder(dataOption, scenarioFile, scenario.data);
 
     std::ofstream file;
@@ -166,7 +166,7 @@ int main(int argc, char** argv) {
         return std::string(kProgram) + ": " + e.what() + "; see --help\n";
     });
 
-    auto arguments = hostrun::utf8Arguments(argc, argv);
+    auto arguments = utf8Arguments(argc, argv);
     std::reverse(arguments.begin(), arguments.end());  // CLI11 takes them last first
     try {
         app.parse(arguments);

@@ -3,9 +3,9 @@
 #include <utility>
 
 #if defined(_WIN32)
-#  include <windows.h>
+#include <windows.h>
 #else
-#  include <dlfcn.h>
+#include <dlfcn.h>
 #endif
 
 namespace hostrun {
@@ -27,7 +27,8 @@ Module::~Module() { close(); }
 bool Module::open(const std::filesystem::path& path, std::string& error) {
     close();
     handle_ = reinterpret_cast<void*>(LoadLibraryW(path.wstring().c_str()));
-    if (handle_ == nullptr) error = "cannot load module (Windows error " + std::to_string(GetLastError()) + ")";
+    if (handle_ == nullptr)
+        error = "cannot load module (Windows error " + std::to_string(GetLastError()) + ")";
     return handle_ != nullptr;
 }
 

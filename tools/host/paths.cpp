@@ -4,10 +4,6 @@
 
 namespace hostrun {
 
-std::filesystem::path pathFromUtf8(const std::string& text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
 void checkWorkingFolder() {
     std::error_code error;
     if (!std::filesystem::current_path(error).empty() && !error) return;

@@ -11,9 +11,6 @@
 
 namespace hostrun {
 
-// A path from UTF-8 text; on Windows this gives the right wide path for any name.
-std::filesystem::path pathFromUtf8(const std::string& text);
-
 // Throws BadInput when the working folder is gone (removed after the shell changed into
 // it): relative paths would then name nothing, and the data folder could not be resolved.
 void checkWorkingFolder();

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#if __has_include(<iconv.h>)
+#include <iconv.h>
+#endif
+
 #include <algorithm>
+#include <array>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,6 +15,7 @@
 #include "emoji_presentation.h"
 #include "glyph_files.h"
 #include "glyph_plan.h"
+#include "jis_kanji.h"
 #include "tool_error.h"
 
 namespace {
@@ -89,13 +95,41 @@ INSTANTIATE_TEST_SUITE_P(
                     EmojiCase{"zero_width_joiner", 0x200D, false},
                     EmojiCase{"variation_selector", 0xFE0F, false}, EmojiCase{"tag_letter", 0xE0067, false}));
 
-TEST(JisKanji, HoldBothLevelsFromIconv) {
+TEST(JisKanji, HoldBothLevels) {
     auto kanji = characterSet("jis-kanji");
     for (CodePoint cp : {0x4E9C /* first of level 1 */, 0x5F0C /* first of level 2 */, 0x7199 /* last */}) {
         EXPECT_TRUE(std::binary_search(kanji.begin(), kanji.end(), cp)) << formatCodePoint(cp);
     }
     // Kana are not kanji.
     EXPECT_FALSE(std::binary_search(kanji.begin(), kanji.end(), CodePoint{0x3042}));
+}
+
+// The tool carries its own table; where the system has iconv, its EUC-JP mapping must agree
+// cell for cell.
+TEST(JisKanji, AgreeWithTheSystemsEucJpConverter) {
+#if __has_include(<iconv.h>)
+    iconv_t converter = iconv_open("UTF-32LE", "EUC-JP");
+    ASSERT_NE(converter, reinterpret_cast<iconv_t>(-1));
+    std::vector<CodePoint> fromIconv;
+    for (int row = 16; row <= 84; ++row) {
+        for (int cell = 1; cell <= 94; ++cell) {
+            std::array<char, 2> in{static_cast<char>(0xA0 + row), static_cast<char>(0xA0 + cell)};
+            std::array<unsigned char, 8> out{};
+            char* inPtr = in.data();
+            auto* outPtr = reinterpret_cast<char*>(out.data());
+            std::size_t inLeft = in.size();
+            std::size_t outLeft = out.size();
+            iconv(converter, nullptr, nullptr, nullptr, nullptr);
+            if (iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) continue;
+            if (out.size() - outLeft != 4) continue;
+            fromIconv.push_back(static_cast<CodePoint>(out[0] | (out[1] << 8) | (out[2] << 16) | (out[3] << 24)));
+        }
+    }
+    iconv_close(converter);
+    EXPECT_EQ(jisX0208Kanji(), fromIconv);
+#else
+    GTEST_SKIP() << "no iconv on this system";
+#endif
 }
 
 TEST(CharacterSets, DefaultsAreAllNamedSets) {

@@ -10,16 +10,15 @@
 #include "glyph_files.h"
 #include "png_reading.h"
 #include "scratch_folder.h"
+#include "test_fonts.h"
 
 namespace {
 
-constexpr char kEmojiFont[] = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf";
-constexpr char kTextFallbackFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 // Colour emoji drawn from Noto Color Emoji, a font of colour bitmaps in one strike.
 class ColourGlyphs : public testing::Test {
 protected:
-    BuildResult build(std::vector<std::string> ranges, BuildOptions options = {}) {
+    BuildResult build(std::vector<std::string> ranges, BuildOptions options = cjkOptions()) {
         options.dataFolder = data.path();
         options.characters.ranges = std::move(ranges);
         options.threads = 2;
@@ -28,7 +27,7 @@ protected:
     }
 
     BuildOptions withEmojiFallback() const {
-        BuildOptions options;
+        BuildOptions options = cjkOptions();
         options.fallbacks = {{kEmojiFont, 0}};
         return options;
     }
@@ -105,14 +104,74 @@ TEST_F(ColourGlyphs, EdgesAreAntiAliasedWithoutDarkFringes) {
 // DejaVu Sans has a black-and-white star and heart. The star shows as an emoji by default,
 // so the colour font draws it; the heart is text unless a variation selector follows it.
 TEST_F(ColourGlyphs, EmojiComeFromTheColourFontBeforeEarlierFallbacks) {
-    BuildOptions options;
-    options.fallbacks = {{kTextFallbackFont, 0}, {kEmojiFont, 0}};
+    BuildOptions options = cjkOptions();
+    options.fallbacks = {{kTextFont, 0}, {kEmojiFont, 0}};
     auto result = build({"U+2B50", "U+2764"}, options);
     EXPECT_EQ(result.writtenPerFont, (std::vector<std::size_t>{0, 1, 1}));
     auto star = inkColours(image("2b50"));
     EXPECT_GT(star.yellow, star.opaque / 2);
     auto heart = inkColours(image("2764"));
     EXPECT_EQ(heart.white, heart.opaque);
+}
+
+// A font of colour layers, as Segoe UI Emoji is: the test font's U+1F600 is a red square
+// under a smaller blue one under a bar in the text's colour; its 'A' has no layers.
+constexpr char kLayeredFont[] = VELTRONA_TEST_FONTS "/LayeredEmoji.ttf";
+
+struct PixelColours {
+    int red = 0;
+    int blue = 0;
+    int white = 0;
+};
+
+PixelColours pixelColours(const DecodedPng& png) {
+    PixelColours colours;
+    for (std::size_t i = 0; i < png.rgba.size(); i += 4) {
+        if (png.rgba[i + 3] < 255) continue;
+        const int r = png.rgba[i], g = png.rgba[i + 1], b = png.rgba[i + 2];
+        if (r > 240 && g < 16 && b < 16) ++colours.red;
+        if (r < 16 && g < 16 && b > 240) ++colours.blue;
+        if (r > 240 && g > 240 && b > 240) ++colours.white;
+    }
+    return colours;
+}
+
+TEST_F(ColourGlyphs, LayeredGlyphsTakeTheirPalettesColoursOneOverTheOther) {
+    BuildOptions options;
+    options.font = {kLayeredFont, 0};
+    auto result = build({"U+1F600", "U+41"}, options);
+    ASSERT_EQ(result.written, 2u);
+
+    const auto face = image("1f600");
+    const auto colours = pixelColours(face);
+    EXPECT_GT(colours.red, 0);
+    EXPECT_GT(colours.blue, 0);
+    EXPECT_GT(colours.white, 0);
+    // Red frames blue, which holds the white bar: the layers lie in their order.
+    const auto box = inkBox(face);
+    ASSERT_FALSE(box.empty());
+    const auto at = [&](int x, int y) { return &face.rgba[(static_cast<std::size_t>(y) * face.width + x) * 4]; };
+    const int midX = (box.left + box.right) / 2;
+    const int midY = (box.top + box.bottom) / 2;
+    EXPECT_EQ(at(midX, midY)[0], 255);
+    EXPECT_EQ(at(midX, midY)[2], 255);
+    EXPECT_EQ(at(box.left + 2, midY)[0], 255);
+    EXPECT_EQ(at(box.left + 2, midY)[2], 0);
+    EXPECT_GE(box.left, 1);
+    EXPECT_LE(box.right, face.width - 2);
+
+    // A glyph without layers stays white ink.
+    const auto letter = pixelColours(image("65"));
+    EXPECT_GT(letter.white, 0);
+    EXPECT_EQ(letter.red + letter.blue, 0);
+}
+
+TEST_F(ColourGlyphs, LayeredFontDrawsEmojiAsAFallback) {
+    BuildOptions options = cjkOptions();
+    options.fallbacks = {{kLayeredFont, 0}};
+    auto result = build({"U+1F600"}, options);
+    EXPECT_EQ(result.writtenPerFont, (std::vector<std::size_t>{0, 1}));
+    EXPECT_GT(pixelColours(image("1f600")).red, 0);
 }
 
 TEST_F(ColourGlyphs, BitmapFontCanBeTheMainFont) {

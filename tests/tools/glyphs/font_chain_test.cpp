@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -8,22 +11,51 @@
 #include "cli.h"
 #include "default_fonts.h"
 #include "scratch_folder.h"
+#include "test_fonts.h"
 
 namespace {
 
-constexpr char kCjkFont[] = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
-constexpr char kTextFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-constexpr char kEmojiFont[] = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf";
+// A chain's fonts are taken where its folder has them, in the chain's order; the others are
+// named, and something else under a font's name is no font.
+TEST(DefaultFonts, PresentOnesInTheChainsOrderAndTheOthersNamed) {
+    ScratchFolder fonts;
+    std::ofstream(fonts.path() / "b.ttf") << "b";
+    std::ofstream(fonts.path() / "d.ttf") << "d";
+    std::filesystem::create_directory(fonts.path() / "c.ttf");
+    const DefaultFont chain[] = {{"a.ttf", "A Sans"}, {"b.ttf", "B Sans"}, {"c.ttf", "C Sans"}, {"d.ttf", "D Sans"}};
 
-TEST(DefaultFallbacks, SkipFontsThatAreNotInstalledAndNameTheirPackage) {
-    const DefaultFallback fonts[] = {{"/no/such/Emoji.ttf", "fonts-no-such-emoji"},
-                                     {kTextFont, "fonts-dejavu-core"}};
-    auto choice = installedFallbacks(fonts);
-    ASSERT_EQ(choice.installed.size(), 1u);
-    EXPECT_EQ(choice.installed[0].path, kTextFont);
-    ASSERT_EQ(choice.missing.size(), 1u);
-    EXPECT_STREQ(choice.missing[0].package, "fonts-no-such-emoji");
+    auto choice = findDefaultFonts({fonts.path(), chain});
+
+    std::vector<std::filesystem::path> installed;
+    for (const auto& font : choice.installed) installed.push_back(font.path);
+    EXPECT_EQ(installed, (std::vector<std::filesystem::path>{fonts.path() / "b.ttf", fonts.path() / "d.ttf"}));
+    std::vector<std::string> missing;
+    for (const auto& font : choice.missing) missing.emplace_back(font.name);
+    EXPECT_EQ(missing, (std::vector<std::string>{"A Sans", "C Sans"}));
 }
+
+// On Windows the default chain is read from %WINDIR%\Fonts. There the suite gets a Windows
+// folder whose fonts are Debian's under Windows names, in the Debian chain's order (a CJK
+// font first, then a Latin one, then colour emoji), so that both systems expect the same.
+class FontChainFolder : public testing::Test {
+protected:
+#if defined(_WIN32)
+    static void SetUpTestSuite() {
+        windows = new ScratchFolder;
+        const auto fonts = windows->path() / "Fonts";
+        std::filesystem::create_directories(fonts);
+        std::filesystem::copy_file(kCjkFont, fonts / "YuGothR.ttc");
+        std::filesystem::copy_file(kTextFont, fonts / "seguisym.ttf");
+        std::filesystem::copy_file(kEmojiFont, fonts / "seguiemj.ttf");
+        _wputenv_s(L"WINDIR", windows->path().c_str());
+    }
+    static void TearDownTestSuite() {
+        delete windows;
+        windows = nullptr;
+    }
+    static inline ScratchFolder* windows = nullptr;
+#endif
+};
 
 // Which font draws what, as the summary tells: Ł (U+0141) only DejaVu Sans has, 😀 only a
 // colour font draws in colour, and ❤ (U+2764), text by default, both fallbacks have.
@@ -35,7 +67,7 @@ struct ChainCase {
     friend void PrintTo(const ChainCase& c, std::ostream* os) { *os << c.label; }
 };
 
-class FontChain : public testing::TestWithParam<ChainCase> {};
+class FontChain : public FontChainFolder, public testing::WithParamInterface<ChainCase> {};
 
 TEST_P(FontChain, DrawsEachCharacterFromTheFontThatHasIt) {
     const auto& c = GetParam();
@@ -50,6 +82,9 @@ TEST_P(FontChain, DrawsEachCharacterFromTheFontThatHasIt) {
     std::ostringstream err;
     ASSERT_EQ(runCli(static_cast<int>(argv.size()), argv.data(), out, err, false), 0) << err.str();
     for (const auto& line : c.shows) EXPECT_NE(out.str().find(line), std::string::npos) << out.str();
+    const bool fontGiven = std::find(c.fontArgs.begin(), c.fontArgs.end(), "--font") != c.fontArgs.end();
+    // Whoever drew with the default fonts is told which.
+    EXPECT_EQ(err.str().find("drawing with the default fonts in ") != std::string::npos, !fontGiven) << err.str();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -69,5 +104,26 @@ INSTANTIATE_TEST_SUITE_P(
                     ChainCase{"given_fallback_replaces_the_defaults",
                               {"--fallback", kEmojiFont},
                               {"Wrote 3", "2 of them from the fallback Noto Color Emoji", "U+0141"}}));
+
+#if defined(_WIN32)
+// A Windows with none of the chain's fonts: the build says where it looked and names --font.
+TEST(WindowsFonts, NoneFoundIsRefusedNamingTheFontOption) {
+    ScratchFolder windows;
+    std::filesystem::create_directory(windows.path() / "Fonts");
+    _wputenv_s(L"WINDIR", windows.path().c_str());
+    ScratchFolder data;
+    const std::string folder = data.path().string();
+    const char* argv[] = {"veltrona-glyphs", "build", "-d", folder.c_str(), "-c", "U+41"};
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runCli(6, argv, out, err, false), 2);
+    EXPECT_NE(err.str().find("none of the default fonts is in '" + (windows.path() / "Fonts").string() +
+                             "' (segoeui.ttf, YuGothR.ttc"),
+              std::string::npos)
+        << err.str();
+    EXPECT_NE(err.str().find("); name a font file with --font"), std::string::npos) << err.str();
+    EXPECT_TRUE(std::filesystem::is_empty(data.path()));
+}
+#endif
 
 }  // namespace

@@ -15,16 +15,15 @@
 #include "png_reading.h"
 #include "scratch_folder.h"
 #include "tool_error.h"
+#include "test_fonts.h"
 
 namespace {
 
-constexpr char kFallbackFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-
-// Builds into a scratch data folder with the default font, the one players get.
+// Builds into a scratch data folder with Noto Sans CJK, the main font of the default chain.
 class GlyphBuild : public testing::Test {
 protected:
     BuildResult build(CharacterRequest request, const std::filesystem::path& dataFolder) {
-        BuildOptions options;
+        BuildOptions options = cjkOptions();
         options.dataFolder = dataFolder;
         options.characters = std::move(request);
         options.threads = 2;
@@ -157,9 +156,9 @@ TEST_F(GlyphBuild, AccentedLetterAloneLeavesTheAsciiFileAlone) {
 }
 
 TEST_F(GlyphBuild, FallbackFontDrawsWhatTheMainFontLacksOnTheSameBaseline) {
-    BuildOptions options;
+    BuildOptions options = cjkOptions();
     options.dataFolder = data.path();
-    options.fallbacks = {{kFallbackFont, 0}};
+    options.fallbacks = {{kTextFont, 0}};
     options.characters.ranges = {"U+4C", "U+141"};  // L, and L with stroke, which Noto Sans CJK lacks
     std::ostringstream progress;
     auto result = buildGlyphSet(options, progress);
@@ -187,7 +186,8 @@ TEST_F(GlyphBuild, OutputThatIsNotARegularFileRefusesTheWholeBuild) {
     std::filesystem::create_symlink("elsewhere.png", file("65"));
     std::filesystem::create_directory(file("67"));
 
-    std::vector<const char*> argv{"veltrona-glyphs", "build", "-d", data.path().c_str(), "-c", "U+41-U+43"};
+    std::vector<const char*> argv{"veltrona-glyphs", "build",    "-d", data.path().c_str(),
+                                  "-c",              "U+41-U+43", "-f", kCjkFont};
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(runCli(static_cast<int>(argv.size()), argv.data(), out, err, false), 2);

@@ -1,12 +1,10 @@
 #include "utf8_arguments.h"
 
 #if defined(_WIN32)
-#  include <windows.h>
+#include <windows.h>
 // shellapi.h needs windows.h before it.
-#  include <shellapi.h>
+#include <shellapi.h>
 #endif
-
-namespace hostrun {
 
 #if defined(_WIN32)
 
@@ -35,5 +33,3 @@ std::vector<std::string> utf8Arguments(int, char**) {
 std::vector<std::string> utf8Arguments(int argc, char** argv) { return {argv + 1, argv + argc}; }
 
 #endif
-
-}  // namespace hostrun

@@ -1,0 +1,41 @@
+cmake_minimum_required(VERSION 3.25)
+# The packaged veltrona-glyphs.exe as a player runs it, with a data folder under a user
+# folder whose name is not ASCII: it draws a set there, and checks names against it.
+
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${PACKAGE} WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cannot unpack ${PACKAGE}")
+endif()
+set(tool ${WORK}/veltrona-glyphs.exe)
+set(data "${WORK}/Users/太郎/Tessarin data")
+file(MAKE_DIRECTORY "${data}")
+
+execute_process(
+  COMMAND ${EMULATOR} ${tool} build --data ${data} --font ${TEXT_FONT} --set ascii
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "veltrona-glyphs.exe build failed (${rc}): ${out}${err}")
+endif()
+file(GLOB drawn "${data}/assets/png/*.png")
+list(LENGTH drawn count)
+if(NOT count EQUAL 95)
+  message(FATAL_ERROR "veltrona-glyphs.exe drew ${count} files for --set ascii, not 95: ${out}${err}")
+endif()
+message(STATUS "veltrona-glyphs.exe drew the 95 ASCII glyphs into ${data}")
+
+file(WRITE "${data}/lobby.txt" "Ваня🔥\nPlayer One\n")
+execute_process(
+  COMMAND ${EMULATOR} ${tool} check --data ${data} --names ${data}/lobby.txt
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 1)
+  message(FATAL_ERROR "veltrona-glyphs.exe check should find files missing (exit 1), not ${rc}: ${out}${err}")
+endif()
+foreach(expected "Ваня🔥" "412.png  MISSING" "1f525.png  MISSING" "Player One")
+  string(FIND "${out}" "${expected}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "veltrona-glyphs.exe check does not show '${expected}':\n${out}${err}")
+  endif()
+endforeach()
+message(STATUS "veltrona-glyphs.exe check lists what the lobby's names lack:\n${out}")
