@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <span>
 
+#include "strike_choice.h"
+
 // Where a glyph from a bitmap font (a colour emoji font) goes in a glyph image. Such a font
 // has its glyphs in a few fixed sizes, strikes; one is picked and its bitmaps are scaled so
 // that the strike's line, ascender to descender, fills the main font's em square, the box
@@ -40,10 +42,6 @@ struct PixelRect {
 
     bool operator==(const PixelRect&) const = default;
 };
-
-// The strike that is scaled the least: the smallest whose line is at least `pixels` high,
-// else the tallest, since shrinking keeps detail that enlarging cannot make up.
-std::size_t pickStrike(std::span<const FT_Bitmap_Size> strikes, int pixels);
 
 // The bitmap in a cell `cellWidth` pixels wide: its line filling `em`, centred on its
 // advance, and shrunk evenly about its middle when wider than the cell less a pixel each

@@ -12,6 +12,7 @@
 #include "default_fonts.h"
 #include "path_text.h"
 #include "png_error.h"
+#include "text_command.h"
 #include "tool_error.h"
 
 namespace {
@@ -104,6 +105,16 @@ struct BuildArguments {
     unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxThreads);
 };
 
+struct TextArguments {
+    std::vector<std::string> names;
+    std::string namesFile;
+    std::string output;
+    std::string fontPath;
+    long faceIndex = 0;
+    std::vector<std::string> fallbacks;
+    int size = kDefaultTextSize;
+};
+
 struct CheckArguments {
     std::string dataFolder;
     std::string namesFile;
@@ -141,6 +152,25 @@ CLI::App* addBuild(CLI::App& app, BuildArguments& args) {
     return build;
 }
 
+CLI::App* addText(CLI::App& app, TextArguments& args) {
+    auto* text =
+        app.add_subcommand("text", "Set names as text, each as one image, to see how they will look.");
+    text->add_option("names", args.names, "Names to set (UTF-8)");
+    text->add_option("-n,--names", args.namesFile, "Names file, one name a line")->check(existingFile());
+    text->add_option("-o,--output", args.output,
+                     "The PNG file for one name; a folder for several, which takes one numbered file a name")
+        ->required();
+    text->add_option("--size", args.size, "Height of the images in pixels (the 1080p layout's row height)")
+        ->capture_default_str()
+        ->check(CLI::Range(8, 1024));
+    text->add_option("-f,--font", args.fontPath, "Font file: TTF, OTF or TTC. " + defaultFontsHelp());
+    text->add_option("--face", args.faceIndex, "Face of a TTC collection, from 0, of the main font")
+        ->check(CLI::NonNegativeNumber);
+    text->add_option("--fallback", args.fallbacks, "Fonts for what the main font lacks, tried in order")
+        ->check(existingFile());
+    return text;
+}
+
 void addCheck(CLI::App& app, CheckArguments& args) {
     auto* check = app.add_subcommand(
         "check",
@@ -154,7 +184,8 @@ void addCheck(CLI::App& app, CheckArguments& args) {
 
 // Without --font, the system's default chain: its first font present draws, and the others
 // present fall back unless --fallback names fallbacks of its own.
-void useDefaultFonts(BuildOptions& options, bool fallbacksGiven, std::ostream& err) {
+void useDefaultFonts(FontSource& font, std::vector<FontSource>& fallbacks, bool fallbacksGiven,
+                     const char* command, std::ostream& err) {
     const auto chain = defaultFontChain();
     auto choice = findDefaultFonts(chain);
     if (choice.installed.empty()) {
@@ -165,15 +196,15 @@ void useDefaultFonts(BuildOptions& options, bool fallbacksGiven, std::ostream& e
     }
     std::vector<std::string> used;
     for (const auto& font : choice.installed) used.push_back(displayText(font.path.filename()));
-    err << kProgram << " build: drawing with the default fonts in " << displayText(chain.folder) << ": "
-        << listed(used) << "\n";
-    for (const auto& font : choice.missing) {
-        err << kProgram << " build: the default font " << quoted(chain.folder / pathFromUtf8(font.file))
-            << " is not installed (" << font.name << "); the characters only it has are listed as missing\n";
+    err << kProgram << " " << command << ": drawing with the default fonts in " << displayText(chain.folder)
+        << ": " << listed(used) << "\n";
+    for (const auto& missing : choice.missing) {
+        err << kProgram << " " << command << ": the default font "
+            << quoted(chain.folder / pathFromUtf8(missing.file)) << " is not installed (" << missing.name
+            << "); the characters only it has are listed as missing\n";
     }
-    const long face = options.font.faceIndex;
-    options.font = {choice.installed.front().path, face};
-    if (!fallbacksGiven) options.fallbacks.assign(choice.installed.begin() + 1, choice.installed.end());
+    font = {choice.installed.front().path, font.faceIndex};
+    if (!fallbacksGiven) fallbacks.assign(choice.installed.begin() + 1, choice.installed.end());
 }
 
 BuildOptions buildOptions(const BuildArguments& args, bool progressBar, std::ostream& err) {
@@ -181,12 +212,28 @@ BuildOptions buildOptions(const BuildArguments& args, bool progressBar, std::ost
     options.dataFolder = pathFromUtf8(args.dataFolder);
     options.font = {pathFromUtf8(args.fontPath), args.faceIndex};
     for (const auto& fallback : args.fallbacks) options.fallbacks.push_back({pathFromUtf8(fallback), 0});
-    if (!args.fontGiven) useDefaultFonts(options, !args.fallbacks.empty(), err);
+    if (!args.fontGiven)
+        useDefaultFonts(options.font, options.fallbacks, !args.fallbacks.empty(), "build", err);
     options.characters.sets = args.sets;
     options.characters.ranges = args.ranges;
     if (!args.namesFile.empty()) options.characters.namesFile = pathFromUtf8(args.namesFile);
     options.threads = args.threads;
     options.progressBar = progressBar;
+    return options;
+}
+
+TextOptions textOptions(const TextArguments& args, bool fontGiven, std::ostream& err) {
+    TextOptions options;
+    FontSource font{pathFromUtf8(args.fontPath), args.faceIndex};
+    std::vector<FontSource> fallbacks;
+    for (const auto& fallback : args.fallbacks) fallbacks.push_back({pathFromUtf8(fallback), 0});
+    if (!fontGiven) useDefaultFonts(font, fallbacks, !args.fallbacks.empty(), "text", err);
+    options.fonts.push_back(font);
+    options.fonts.insert(options.fonts.end(), fallbacks.begin(), fallbacks.end());
+    options.size = args.size;
+    options.names = args.names;
+    if (!args.namesFile.empty()) options.namesFile = pathFromUtf8(args.namesFile);
+    options.output = pathFromUtf8(args.output);
     return options;
 }
 
@@ -205,8 +252,10 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     app.require_subcommand(1);
     BuildArguments buildArgs;
     CheckArguments checkArgs;
+    TextArguments textArgs;
     auto* build = addBuild(app, buildArgs);
     addCheck(app, checkArgs);
+    auto* text = addText(app, textArgs);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -224,6 +273,26 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         } catch (const std::exception& e) {
             err << kProgram << " check: " << e.what() << "\n";
             return kExitUsage;
+        }
+    }
+
+    if (app.got_subcommand("text")) {
+        if (textArgs.names.empty() && textArgs.namesFile.empty()) {
+            err << kProgram << " text: give names as arguments or in a file with --names\n";
+            return kExitUsage;
+        }
+        try {
+            runText(textOptions(textArgs, text->count("--font") > 0, err), out);
+            return kExitOk;
+        } catch (const pngfile::OutputRefused& e) {
+            err << kProgram << " text: " << e.what() << "\n";
+            return kExitUsage;
+        } catch (const BadInput& e) {
+            err << kProgram << " text: " << e.what() << "\n";
+            return kExitUsage;
+        } catch (const std::exception& e) {
+            err << kProgram << " text: " << e.what() << "\n";
+            return kExitFailed;
         }
     }
 

@@ -5,16 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "code_range.h"
 #include "utf8.h"
 
-using CodePoint = char32_t;
-
 inline constexpr CodePoint kLastCodePoint = utf8::kLastCodePoint;
-
-struct CodeRange {
-    CodePoint first;
-    CodePoint last;  // inclusive
-};
 
 // "U+3042" or "U+3040-U+309F"; throws ToolError naming the text otherwise.
 CodeRange parseCodeRange(std::string_view text);

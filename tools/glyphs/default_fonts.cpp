@@ -33,7 +33,7 @@ FontChoice findDefaultFonts(const DefaultFontChain& chain) {
         const auto path = chain.folder / pathFromUtf8(font.file);
         std::error_code error;
         if (std::filesystem::is_regular_file(path, error)) {
-            choice.installed.push_back({path, 0});
+            choice.installed.push_back({path, font.face});
         } else {
             choice.missing.push_back(font);
         }

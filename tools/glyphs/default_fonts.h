@@ -11,14 +11,30 @@
 struct DefaultFont {
     const char* file;
     const char* name;
+    long face = 0;
 };
 
-// Debian: Noto Sans CJK draws what it has (its first face is the Japanese one), DejaVu Sans
-// the Latin, Greek and Cyrillic letters it lacks, and Noto Color Emoji the emoji.
+// Debian: Noto Sans CJK draws what it has (its first face is the Japanese one), Noto's
+// families of the world's scripts what they have, DejaVu Sans the Latin, Greek and Cyrillic
+// letters left, then mathematical letters and symbols, and Noto Color Emoji the emoji.
 inline constexpr char kDebianFontsFolder[] = "/usr/share/fonts";
 inline constexpr DefaultFont kDebianFonts[] = {
     {"opentype/noto/NotoSansCJK-Regular.ttc", "Debian package fonts-noto-cjk"},
+    {"truetype/noto/NotoSansArabic-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansHebrew-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansThai-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansDevanagari-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansBengali-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansTamil-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansArmenian-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansGeorgian-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansEthiopic-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansCherokee-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansCanadianAboriginal-Regular.ttf", "Debian package fonts-noto-core"},
     {"truetype/dejavu/DejaVuSans.ttf", "Debian package fonts-dejavu-core"},
+    {"truetype/noto/NotoSansMath-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansSymbols-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansSymbols2-Regular.ttf", "Debian package fonts-noto-core"},
     {"truetype/noto/NotoColorEmoji.ttf", "Debian package fonts-noto-color-emoji"},
 };
 

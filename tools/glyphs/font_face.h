@@ -8,11 +8,7 @@
 #include <vector>
 
 #include "code_point.h"
-
-struct FontSource {
-    std::filesystem::path path;
-    long faceIndex = 0;
-};
+#include "font_source.h"
 
 // A FreeType library with one face of one font. FreeType objects must not be shared
 // between threads, so every thread opens its own.

@@ -19,7 +19,7 @@ struct PremultipliedImage {
 
 // A glyph bitmap as premultiplied RGBA: FreeType's colour bitmaps are premultiplied BGRA,
 // and grey or monochrome ones become white ink whose alpha is their coverage. Throws
-// ToolError for any other pixel mode.
+// TextError for any other pixel mode.
 void toPremultiplied(FT_Library library, const FT_Bitmap& bitmap, PremultipliedImage& out);
 
 // Copies `from` into `to` at (x, y) as straight RGBA, clipped to `to`.

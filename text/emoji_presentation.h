@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "code_point.h"
+#include "code_range.h"
 
 // The characters that show as emoji unless a variation selector asks for text: Unicode's
 // Emoji_Presentation property (Unicode 15.0), skin-tone modifiers and regional indicators

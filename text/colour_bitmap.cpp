@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-#include "tool_error.h"
+#include "text_error.h"
 
 namespace {
 
@@ -75,13 +75,13 @@ void toPremultiplied(FT_Library library, const FT_Bitmap& bitmap, PremultipliedI
             // One byte a pixel, values 0 to num_grays - 1.
             ConvertedBitmap bytes(library);
             if (FT_Bitmap_Convert(library, &bitmap, &bytes.bitmap, 1) != 0) {
-                throw ToolError("FreeType failed to convert a glyph bitmap");
+                throw TextError("FreeType failed to convert a glyph bitmap");
             }
             fromGrey(bytes.bitmap, out);
             return;
         }
         default:
-            throw ToolError("the font's bitmaps are in a pixel format that cannot be drawn (mode " +
+            throw TextError("the font's bitmaps are in a pixel format that cannot be drawn (mode " +
                             std::to_string(bitmap.pixel_mode) + ")");
     }
 }

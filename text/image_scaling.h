@@ -4,5 +4,5 @@
 
 // `from` resampled to width × height: stb_image_resize's Mitchell filter when shrinking,
 // Catmull-Rom when enlarging, with nothing but transparency beyond the edges. Throws
-// ToolError when it fails.
+// TextError when it fails.
 void scaleImage(const PremultipliedImage& from, int width, int height, PremultipliedImage& to);

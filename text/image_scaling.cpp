@@ -2,7 +2,7 @@
 
 #include <stb_image_resize.h>
 
-#include "tool_error.h"
+#include "text_error.h"
 
 void scaleImage(const PremultipliedImage& from, int width, int height, PremultipliedImage& to) {
     constexpr int kChannels = 4;
@@ -16,7 +16,7 @@ void scaleImage(const PremultipliedImage& from, int width, int height, Premultip
                                    height, 0, kChannels, kAlphaChannel, STBIR_FLAG_ALPHA_PREMULTIPLIED,
                                    STBIR_EDGE_ZERO, STBIR_FILTER_DEFAULT, STBIR_COLORSPACE_LINEAR, nullptr);
     if (done == 0) {
-        throw ToolError("cannot scale a " + std::to_string(from.width) + "x" + std::to_string(from.height) +
+        throw TextError("cannot scale a " + std::to_string(from.width) + "x" + std::to_string(from.height) +
                         " glyph bitmap to " + std::to_string(width) + "x" + std::to_string(height));
     }
 }

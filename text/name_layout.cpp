@@ -1,0 +1,329 @@
+#include "name_layout.h"
+
+#include <fribidi.h>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+#include "emoji_presentation.h"
+#include "utf8.h"
+
+namespace {
+
+constexpr char32_t kVariationText = 0xFE0E;
+constexpr char32_t kVariationEmoji = 0xFE0F;
+constexpr char32_t kKeycap = 0x20E3;
+// UTF-8 takes at most four bytes a code point: a longer name is cut before it is decoded.
+constexpr std::size_t kMaxNameBytes = kMaxNameCodePoints * 4;
+
+std::vector<char32_t> codePointsOf(std::string_view name, bool& cut) {
+    cut = name.size() > kMaxNameBytes;
+    const auto valid = utf8::replaceInvalid(name.substr(0, kMaxNameBytes));
+    std::size_t error = 0;
+    auto decoded = utf8::decode(valid, error).value_or(std::vector<char32_t>{});
+    if (decoded.size() > kMaxNameCodePoints) {
+        decoded.resize(kMaxNameCodePoints);
+        cut = true;
+    }
+    return decoded;
+}
+
+// A stretch of the name of one embedding level and one script, [start, end) in code points.
+struct Run {
+    std::size_t start;
+    std::size_t end;
+    FriBidiLevel level;
+    hb_script_t script;
+};
+
+bool realScript(hb_script_t script) {
+    return script != HB_SCRIPT_COMMON && script != HB_SCRIPT_INHERITED && script != HB_SCRIPT_UNKNOWN;
+}
+
+// Each character's script, with common ones (spaces, digits, punctuation) and marks taking
+// that of the text around them, so that they shape with it.
+std::vector<hb_script_t> scriptsOf(const std::vector<char32_t>& text) {
+    hb_unicode_funcs_t* unicode = hb_unicode_funcs_get_default();
+    std::vector<hb_script_t> scripts(text.size());
+    hb_script_t last = HB_SCRIPT_INVALID;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        scripts[i] = hb_unicode_script(unicode, text[i]);
+        if (realScript(scripts[i])) {
+            last = scripts[i];
+        } else if (last != HB_SCRIPT_INVALID) {
+            scripts[i] = last;
+        }
+    }
+    hb_script_t next = HB_SCRIPT_LATIN;
+    for (std::size_t i = text.size(); i-- > 0;) {
+        if (realScript(scripts[i])) {
+            next = scripts[i];
+        } else {
+            scripts[i] = next;
+        }
+    }
+    return scripts;
+}
+
+// The name's runs, left to right as seen.
+std::vector<Run> visualRuns(const std::vector<char32_t>& text) {
+    const auto length = static_cast<FriBidiStrIndex>(text.size());
+    std::vector<FriBidiChar> chars(text.begin(), text.end());
+    std::vector<FriBidiCharType> types(text.size());
+    std::vector<FriBidiBracketType> brackets(text.size());
+    std::vector<FriBidiLevel> levels(text.size());
+    fribidi_get_bidi_types(chars.data(), length, types.data());
+    fribidi_get_bracket_types(chars.data(), length, types.data(), brackets.data());
+    // As dir=auto: the first strong character decides, else left to right.
+    FriBidiParType direction = FRIBIDI_PAR_ON;
+    if (fribidi_get_par_embedding_levels_ex(types.data(), brackets.data(), length, &direction,
+                                            levels.data()) == 0) {
+        std::fill(levels.begin(), levels.end(), FriBidiLevel{0});
+    }
+    const auto scripts = scriptsOf(text);
+
+    std::vector<Run> runs;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!runs.empty() && runs.back().level == levels[i] && runs.back().script == scripts[i]) {
+            runs.back().end = i + 1;
+        } else {
+            runs.push_back({i, i + 1, levels[i], scripts[i]});
+        }
+    }
+    if (runs.empty()) return runs;
+    // Reversing every stretch at or above each odd level, from the highest down, gives the
+    // order as seen.
+    int highest = 0;
+    int lowestOdd = FRIBIDI_BIDI_MAX_EXPLICIT_LEVEL + 2;
+    for (const auto& run : runs) {
+        highest = std::max<int>(highest, run.level);
+        if (run.level % 2 == 1) lowestOdd = std::min<int>(lowestOdd, run.level);
+    }
+    for (int level = highest; level >= lowestOdd && level > 0; --level) {
+        for (std::size_t i = 0; i < runs.size();) {
+            if (runs[i].level < level) {
+                ++i;
+                continue;
+            }
+            std::size_t j = i;
+            while (j < runs.size() && runs[j].level >= level) ++j;
+            std::reverse(runs.begin() + static_cast<std::ptrdiff_t>(i),
+                         runs.begin() + static_cast<std::ptrdiff_t>(j));
+            i = j;
+        }
+    }
+    return runs;
+}
+
+// Shapes runs of a name, font after font where one lacks a cluster.
+class Shaper {
+public:
+    Shaper(TextFonts& fonts, const std::vector<char32_t>& text)
+        : fonts(fonts), text(text), codes(text.begin(), text.end()) {
+        for (std::size_t i = 0; i < fonts.size(); ++i) {
+            textOrder.push_back(i);
+            if (fonts.at(i).colour) emojiOrder.push_back(i);
+        }
+        for (std::size_t i = 0; i < fonts.size(); ++i) {
+            if (!fonts.at(i).colour) emojiOrder.push_back(i);
+        }
+        buffer = hb_buffer_create();
+    }
+    ~Shaper() { hb_buffer_destroy(buffer); }
+    Shaper(const Shaper&) = delete;
+    Shaper& operator=(const Shaper&) = delete;
+
+    // The run's glyphs, left to right as seen.
+    std::vector<PlacedGlyph> shapeRun(const Run& run) {
+        current = &run;
+        // Which clusters are emoji shows after a first shaping with the main font; clusters
+        // form the same with any font.
+        const auto first = shape(run.start, run.end, 0);
+        std::vector<std::size_t> starts;
+        for (const auto& glyph : first) starts.push_back(glyph.cluster);
+        std::sort(starts.begin(), starts.end());
+        starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+
+        std::vector<std::vector<PlacedGlyph>> pieces;
+        for (std::size_t i = 0; i < starts.size();) {
+            const bool emoji = isEmojiCluster(starts[i], clusterEnd(starts, i, run.end));
+            std::size_t j = i + 1;
+            while (j < starts.size() && isEmojiCluster(starts[j], clusterEnd(starts, j, run.end)) == emoji)
+                ++j;
+            pieces.push_back(shapeWithFallback(starts[i], clusterEnd(starts, j - 1, run.end),
+                                               emoji ? emojiOrder : textOrder, 0));
+            i = j;
+        }
+        return joined(std::move(pieces));
+    }
+
+private:
+    static std::size_t clusterEnd(const std::vector<std::size_t>& starts, std::size_t i, std::size_t end) {
+        return i + 1 < starts.size() ? starts[i + 1] : end;
+    }
+
+    bool isEmojiCluster(std::size_t start, std::size_t end) const {
+        bool emoji = isEmojiPresentation(text[start]);
+        for (std::size_t i = start; i < end; ++i) {
+            if (text[i] == kVariationEmoji || text[i] == kKeycap) emoji = true;
+            if (text[i] == kVariationText) return false;
+        }
+        return emoji;
+    }
+
+    bool rightToLeft() const { return current->level % 2 == 1; }
+
+    // Pieces in the order of the name; as seen, a right-to-left run shows them reversed.
+    std::vector<PlacedGlyph> joined(std::vector<std::vector<PlacedGlyph>> pieces) const {
+        if (rightToLeft()) std::reverse(pieces.begin(), pieces.end());
+        std::vector<PlacedGlyph> glyphs;
+        for (auto& piece : pieces) glyphs.insert(glyphs.end(), piece.begin(), piece.end());
+        return glyphs;
+    }
+
+    // [start, end) of the current run with the `level`th font of `order`; the clusters it
+    // lacks go to the next font, and those that no font has become the main font's box.
+    std::vector<PlacedGlyph> shapeWithFallback(std::size_t start, std::size_t end,
+                                               const std::vector<std::size_t>& order, std::size_t level) {
+        const std::size_t font = order[level];
+        auto glyphs = shape(start, end, font);
+        std::map<std::uint32_t, bool> missing;  // cluster start to "lacks a glyph", in the name's order
+        for (const auto& glyph : glyphs) missing[glyph.cluster] = missing[glyph.cluster] || glyph.glyph == 0;
+        const bool anyMissing =
+            std::any_of(missing.begin(), missing.end(), [](const auto& m) { return m.second; });
+        if (!anyMissing) return glyphs;
+
+        std::vector<std::vector<PlacedGlyph>> pieces;
+        for (auto it = missing.begin(); it != missing.end();) {
+            const bool lacks = it->second;
+            const std::uint32_t pieceStart = it->first;
+            while (it != missing.end() && it->second == lacks) ++it;
+            const std::size_t pieceEnd = it == missing.end() ? end : it->first;
+            if (!lacks) {
+                pieces.push_back(glyphsOf(glyphs, pieceStart, pieceEnd));
+            } else if (level + 1 < order.size()) {
+                pieces.push_back(shapeWithFallback(pieceStart, pieceEnd, order, level + 1));
+            } else {
+                pieces.push_back(boxes(glyphsOf(glyphs, pieceStart, pieceEnd)));
+            }
+        }
+        return joined(std::move(pieces));
+    }
+
+    static std::vector<PlacedGlyph> glyphsOf(const std::vector<PlacedGlyph>& glyphs, std::size_t start,
+                                             std::size_t end) {
+        std::vector<PlacedGlyph> piece;
+        for (const auto& glyph : glyphs) {
+            if (glyph.cluster >= start && glyph.cluster < end) piece.push_back(glyph);
+        }
+        return piece;
+    }
+
+    // One box of the main font for each cluster that no font has.
+    std::vector<PlacedGlyph> boxes(const std::vector<PlacedGlyph>& glyphs) const {
+        std::vector<PlacedGlyph> out;
+        const FT_Pos advance = hb_font_get_glyph_h_advance(fonts.at(0).shaper, 0);
+        for (const auto& glyph : glyphs) {
+            if (!out.empty() && out.back().cluster == glyph.cluster) continue;
+            out.push_back({0, 0, glyph.cluster, 0, 0, advance});
+        }
+        return out;
+    }
+
+    // [start, end) of the current run with one font, the whole run as context so that
+    // letters join across the edges; left to right as seen.
+    std::vector<PlacedGlyph> shape(std::size_t start, std::size_t end, std::size_t font) {
+        hb_buffer_clear_contents(buffer);
+        hb_buffer_add_utf32(buffer, codes.data() + current->start,
+                            static_cast<int>(current->end - current->start),
+                            static_cast<unsigned>(start - current->start), static_cast<int>(end - start));
+        hb_buffer_set_direction(buffer, rightToLeft() ? HB_DIRECTION_RTL : HB_DIRECTION_LTR);
+        hb_buffer_set_script(buffer, current->script);
+        // No language: the machine's locale must not change how a name looks.
+        hb_buffer_set_flags(buffer, static_cast<hb_buffer_flags_t>(HB_BUFFER_FLAG_REMOVE_DEFAULT_IGNORABLES));
+        hb_shape(fonts.at(font).shaper, buffer, nullptr, 0);
+
+        unsigned count = 0;
+        const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, &count);
+        const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer, &count);
+        std::vector<PlacedGlyph> glyphs;
+        glyphs.reserve(count);
+        for (unsigned i = 0; i < count; ++i) {
+            glyphs.push_back({static_cast<std::uint32_t>(font), infos[i].codepoint,
+                              static_cast<std::uint32_t>(current->start + infos[i].cluster),
+                              positions[i].x_offset, positions[i].y_offset, positions[i].x_advance});
+        }
+        return glyphs;
+    }
+
+    TextFonts& fonts;
+    const std::vector<char32_t>& text;
+    std::vector<std::uint32_t> codes;  // the text as HarfBuzz takes it
+    std::vector<std::size_t> textOrder;
+    std::vector<std::size_t> emojiOrder;
+    hb_buffer_t* buffer = nullptr;
+    const Run* current = nullptr;
+};
+
+NameLayout layoutOnce(TextFonts& fonts, const std::vector<char32_t>& text) {
+    NameLayout layout;
+    Shaper shaper(fonts, text);
+    for (const auto& run : visualRuns(text)) {
+        auto glyphs = shaper.shapeRun(run);
+        layout.glyphs.insert(layout.glyphs.end(), glyphs.begin(), glyphs.end());
+    }
+    FT_Pos pen = 0;
+    for (auto& glyph : layout.glyphs) {
+        glyph.x += pen;
+        pen += glyph.advance;
+    }
+    layout.width = pen;
+    std::vector<std::uint32_t> clusters;
+    for (const auto& glyph : layout.glyphs) clusters.push_back(glyph.cluster);
+    std::sort(clusters.begin(), clusters.end());
+    layout.clusters =
+        static_cast<std::size_t>(std::unique(clusters.begin(), clusters.end()) - clusters.begin());
+    return layout;
+}
+
+// The cluster starts of a layout, in the name's order, with each cluster's advance.
+std::map<std::uint32_t, FT_Pos> clusterAdvances(const NameLayout& layout) {
+    std::map<std::uint32_t, FT_Pos> advances;
+    for (const auto& glyph : layout.glyphs) advances[glyph.cluster] += glyph.advance;
+    return advances;
+}
+
+}  // namespace
+
+NameLayout layoutName(TextFonts& fonts, std::string_view name, FT_Pos maxWidth) {
+    bool cut = false;
+    auto text = codePointsOf(name, cut);
+    auto layout = layoutOnce(fonts, text);
+    auto shorten = [&](std::size_t keep) {
+        text.resize(keep);
+        layout = layoutOnce(fonts, text);
+        cut = true;
+    };
+    // A name read only in part may end inside a cluster: that cluster goes.
+    if (cut && layout.clusters > 0) shorten(clusterAdvances(layout).rbegin()->first);
+    if (layout.clusters > kMaxNameClusters)
+        shorten(std::next(clusterAdvances(layout).begin(), kMaxNameClusters)->first);
+    // Too wide: clusters go from the name's end until it fits; context may change a width a
+    // little, so it is measured again each time.
+    while (layout.width > maxWidth && layout.clusters > 0) {
+        const auto advances = clusterAdvances(layout);
+        FT_Pos width = 0;
+        std::optional<std::uint32_t> keep;
+        for (const auto& [start, advance] : advances) {
+            if (width + advance > maxWidth) {
+                keep = start;
+                break;
+            }
+            width += advance;
+        }
+        shorten(keep.value_or(advances.rbegin()->first));
+    }
+    layout.cut = cut;
+    return layout;
+}
