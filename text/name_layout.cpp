@@ -183,7 +183,7 @@ private:
     }
 
     // [start, end) of the current run with the `level`th font of `order`; the clusters it
-    // lacks go to the next font, and those that no font has become the main font's box.
+    // lacks go to the next font, and those that no font has whole go to withBoxes.
     std::vector<PlacedGlyph> shapeWithFallback(std::size_t start, std::size_t end,
                                                const std::vector<std::size_t>& order, std::size_t level) {
         const std::size_t font = order[level];
@@ -205,7 +205,7 @@ private:
             } else if (level + 1 < order.size()) {
                 pieces.push_back(shapeWithFallback(pieceStart, pieceEnd, order, level + 1));
             } else {
-                pieces.push_back(boxes(glyphsOf(glyphs, pieceStart, pieceEnd)));
+                pieces.push_back(withBoxes(shape(pieceStart, pieceEnd, order.front())));
             }
         }
         return joined(std::move(pieces));
@@ -220,15 +220,14 @@ private:
         return piece;
     }
 
-    // One box of the main font for each cluster that no font has.
-    std::vector<PlacedGlyph> boxes(const std::vector<PlacedGlyph>& glyphs) const {
-        std::vector<PlacedGlyph> out;
+    // Clusters no font has whole, as the first font to try sets them: what it has draws (the
+    // people of a family the colour font does not join), the rest as the main font's box.
+    std::vector<PlacedGlyph> withBoxes(std::vector<PlacedGlyph> glyphs) const {
         const FT_Pos advance = hb_font_get_glyph_h_advance(fonts.at(0).shaper, 0);
-        for (const auto& glyph : glyphs) {
-            if (!out.empty() && out.back().cluster == glyph.cluster) continue;
-            out.push_back({0, 0, glyph.cluster, 0, 0, advance});
+        for (auto& glyph : glyphs) {
+            if (glyph.glyph == 0) glyph = {0, 0, glyph.cluster, 0, 0, advance};
         }
-        return out;
+        return glyphs;
     }
 
     // [start, end) of the current run with one font, the whole run as context so that

@@ -1,14 +1,12 @@
 #include "text_fonts.h"
 
 #include FT_COLOR_H
-#include <hb-ft.h>
 #include <hb-ot.h>
 
 #include <climits>
 #include <span>
 #include <string>
 
-#include "font_stream.h"
 #include "path_text.h"
 #include "strike_choice.h"
 #include "text_error.h"
@@ -19,9 +17,11 @@ constexpr FT_Color kWhite{255, 255, 255, 255};  // blue, green, red, alpha
 
 TextFont openFont(FT_Library lib, const FontSource& source) {
     TextFont font;
-    if (openFontFace(lib, source.path, source.faceIndex, &font.face) != 0) {
-        throw TextError("font " + quoted(source.path) + " cannot be opened as a font (face " +
-                        std::to_string(source.faceIndex) + ")");
+    font.file = std::make_unique<MappedFile>(source.path);
+    if (FT_New_Memory_Face(lib, font.file->data(), static_cast<FT_Long>(font.file->size()), source.faceIndex,
+                           &font.face) != 0) {
+        throw TextError("font " + quoted(source.path) + " is not a font FreeType can read with a face " +
+                        std::to_string(source.faceIndex));
     }
     if (FT_Select_Charmap(font.face, FT_ENCODING_UNICODE) != 0) {
         FT_Done_Face(font.face);
@@ -35,11 +35,15 @@ TextFont openFont(FT_Library lib, const FontSource& source) {
     }
     // Layers in "the text's colour" take the colour names are drawn in.
     if (font.colour) FT_Palette_Set_Foreground_Color(font.face, kWhite);
-    // HarfBuzz reads the tables through FreeType and measures in font units, scaled to the
-    // size asked: the same for outline and bitmap fonts.
-    hb_face_t* face = hb_ft_face_create_referenced(font.face);
+    // HarfBuzz reads the same bytes and measures in font units, scaled to the size asked:
+    // the same for outline and bitmap fonts.
+    hb_blob_t* blob =
+        hb_blob_create(reinterpret_cast<const char*>(font.file->data()),
+                       static_cast<unsigned>(font.file->size()), HB_MEMORY_MODE_READONLY, nullptr, nullptr);
+    hb_face_t* face = hb_face_create(blob, static_cast<unsigned>(source.faceIndex));
     font.shaper = hb_font_create(face);
     hb_face_destroy(face);
+    hb_blob_destroy(blob);
     hb_ot_font_set_funcs(font.shaper);
     return font;
 }
@@ -63,6 +67,7 @@ void TextFonts::release() {
     for (auto& font : fonts) {
         hb_font_destroy(font.shaper);
         FT_Done_Face(font.face);
+        font.file.reset();
     }
     fonts.clear();
     if (lib) FT_Done_FreeType(lib);

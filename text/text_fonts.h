@@ -4,12 +4,15 @@
 #include FT_FREETYPE_H
 #include <hb.h>
 
+#include <memory>
 #include <vector>
 
 #include "font_source.h"
+#include "mapped_file.h"
 
 // One font of a chain, as the engine shapes and draws with it.
 struct TextFont {
+    std::unique_ptr<MappedFile> file;  // FreeType and HarfBuzz read the font in place
     FT_Face face = nullptr;
     hb_font_t* shaper = nullptr;
     bool colour = false;     // emoji fonts: colour bitmaps or colour layers
@@ -17,8 +20,8 @@ struct TextFont {
     double bitmapScale = 1;  // a bitmap font's strike to the size asked
 };
 
-// The fonts of a chain, main font first, opened once and shared by every name set with
-// them: no I/O happens per name. FreeType and HarfBuzz objects are not for two threads at
+// The fonts of a chain, main font first, mapped and opened once and shared by every name
+// set with them: setting a name reads no file. FreeType and HarfBuzz objects are not for two threads at
 // once, so one thread uses a chain at a time (a worker may, while the game thread does
 // other work).
 class TextFonts {

@@ -1,6 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
 # The packaged veltrona-glyphs.exe as a player runs it, with a data folder under a user
-# folder whose name is not ASCII: it draws a set there, and checks names against it.
+# folder whose name is not ASCII: it draws a set there, checks names against it, and sets a
+# name as text.
 
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -39,3 +40,12 @@ foreach(expected "Ваня🔥" "412.png  MISSING" "1f525.png  MISSING" "Player 
   endif()
 endforeach()
 message(STATUS "veltrona-glyphs.exe check lists what the lobby's names lack:\n${out}")
+
+# A name set as text, written under the same folder.
+execute_process(
+  COMMAND ${EMULATOR} ${tool} text "Ali علي 12" -o "${data}/名前.png" --font ${TEXT_FONT}
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT EXISTS "${data}/名前.png")
+  message(FATAL_ERROR "veltrona-glyphs.exe text failed (${rc}): ${out}${err}")
+endif()
+message(STATUS "veltrona-glyphs.exe text: ${out}")

@@ -96,6 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"fallback", "A\u0141", {0, 1}, {kCjk, kDejaVu}, 2},
         // No font has U+0378: the main font's box, and the rest still draws.
         LayoutCase{"no_font_has_it", "a\u0378b", {0, 1, 2}, {kCjk, kCjk, kCjk}, 3},
+        // A joined sequence the colour font does not have shows as its parts, in colour.
+        LayoutCase{"unknown_sequence", "\U0001F984\u200D\U0001F355", {0, 0}, {kEmoji, kEmoji}, 1},
         LayoutCase{"zero_width_space", "x\u200By", {0, 2}, {kCjk, kCjk}, 2},
         // A byte that is not UTF-8 reads as U+FFFD, which DejaVu Sans has.
         LayoutCase{"invalid_utf8", "\xFF", {0}, {kDejaVu}, 1}),

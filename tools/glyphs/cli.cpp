@@ -183,9 +183,10 @@ void addCheck(CLI::App& app, CheckArguments& args) {
 }
 
 // Without --font, the system's default chain: its first font present draws, and the others
-// present fall back unless --fallback names fallbacks of its own.
+// present fall back unless --fallback names fallbacks of its own. `lacking` says what becomes
+// of the characters only a missing font has.
 void useDefaultFonts(FontSource& font, std::vector<FontSource>& fallbacks, bool fallbacksGiven,
-                     const char* command, std::ostream& err) {
+                     const char* command, const char* lacking, std::ostream& err) {
     const auto chain = defaultFontChain();
     auto choice = findDefaultFonts(chain);
     if (choice.installed.empty()) {
@@ -201,7 +202,7 @@ void useDefaultFonts(FontSource& font, std::vector<FontSource>& fallbacks, bool 
     for (const auto& missing : choice.missing) {
         err << kProgram << " " << command << ": the default font "
             << quoted(chain.folder / pathFromUtf8(missing.file)) << " is not installed (" << missing.name
-            << "); the characters only it has are listed as missing\n";
+            << "); " << lacking << "\n";
     }
     font = {choice.installed.front().path, font.faceIndex};
     if (!fallbacksGiven) fallbacks.assign(choice.installed.begin() + 1, choice.installed.end());
@@ -213,7 +214,8 @@ BuildOptions buildOptions(const BuildArguments& args, bool progressBar, std::ost
     options.font = {pathFromUtf8(args.fontPath), args.faceIndex};
     for (const auto& fallback : args.fallbacks) options.fallbacks.push_back({pathFromUtf8(fallback), 0});
     if (!args.fontGiven)
-        useDefaultFonts(options.font, options.fallbacks, !args.fallbacks.empty(), "build", err);
+        useDefaultFonts(options.font, options.fallbacks, !args.fallbacks.empty(), "build",
+                        "the characters only it has are listed as missing", err);
     options.characters.sets = args.sets;
     options.characters.ranges = args.ranges;
     if (!args.namesFile.empty()) options.characters.namesFile = pathFromUtf8(args.namesFile);
@@ -227,7 +229,10 @@ TextOptions textOptions(const TextArguments& args, bool fontGiven, std::ostream&
     FontSource font{pathFromUtf8(args.fontPath), args.faceIndex};
     std::vector<FontSource> fallbacks;
     for (const auto& fallback : args.fallbacks) fallbacks.push_back({pathFromUtf8(fallback), 0});
-    if (!fontGiven) useDefaultFonts(font, fallbacks, !args.fallbacks.empty(), "text", err);
+    if (!fontGiven) {
+        useDefaultFonts(font, fallbacks, !args.fallbacks.empty(), "text",
+                        "the characters only it has show as boxes", err);
+    }
     options.fonts.push_back(font);
     options.fonts.insert(options.fonts.end(), fallbacks.begin(), fallbacks.end());
     options.size = args.size;
