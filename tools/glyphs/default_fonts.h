@@ -38,11 +38,22 @@ inline constexpr DefaultFont kDebianFonts[] = {
     {"truetype/noto/NotoColorEmoji.ttf", "Debian package fonts-noto-color-emoji"},
 };
 
-// The fonts every Windows 10 and 11 has, in an order for names: Latin, Greek and Cyrillic,
-// Japanese, Korean, Chinese, symbols, then colour emoji (Segoe UI Emoji draws in layers).
+// The fonts every Windows 10 and 11 has, in an order for names: Latin, Greek, Cyrillic,
+// Arabic, Hebrew, Armenian and Georgian; Japanese, Korean, Chinese; Thai, the Indic
+// scripts, Ethiopic, Cherokee and Canadian syllabics; mathematical letters (the second face
+// of Cambria's collection), symbols, then colour emoji (Segoe UI Emoji draws in layers).
 inline constexpr DefaultFont kWindowsFonts[] = {
-    {"segoeui.ttf", "Segoe UI"},        {"YuGothR.ttc", "Yu Gothic"},    {"meiryo.ttc", "Meiryo"},
-    {"malgun.ttf", "Malgun Gothic"},    {"msyh.ttc", "Microsoft YaHei"}, {"seguisym.ttf", "Segoe UI Symbol"},
+    {"segoeui.ttf", "Segoe UI"},
+    {"YuGothR.ttc", "Yu Gothic"},
+    {"meiryo.ttc", "Meiryo"},
+    {"malgun.ttf", "Malgun Gothic"},
+    {"msyh.ttc", "Microsoft YaHei"},
+    {"LeelawUI.ttf", "Leelawadee UI"},
+    {"Nirmala.ttf", "Nirmala UI"},
+    {"ebrima.ttf", "Ebrima"},
+    {"gadugi.ttf", "Gadugi"},
+    {"cambria.ttc", "Cambria Math", 1},
+    {"seguisym.ttf", "Segoe UI Symbol"},
     {"seguiemj.ttf", "Segoe UI Emoji"},
 };
 

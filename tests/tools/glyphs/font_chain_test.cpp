@@ -22,13 +22,19 @@ TEST(DefaultFonts, PresentOnesInTheChainsOrderAndTheOthersNamed) {
     std::ofstream(fonts.path() / "b.ttf") << "b";
     std::ofstream(fonts.path() / "d.ttf") << "d";
     std::filesystem::create_directory(fonts.path() / "c.ttf");
-    const DefaultFont chain[] = {{"a.ttf", "A Sans"}, {"b.ttf", "B Sans"}, {"c.ttf", "C Sans"}, {"d.ttf", "D Sans"}};
+    const DefaultFont chain[] = {
+        {"a.ttf", "A Sans"}, {"b.ttf", "B Sans", 2}, {"c.ttf", "C Sans"}, {"d.ttf", "D Sans"}};
 
     auto choice = findDefaultFonts({fonts.path(), chain});
 
     std::vector<std::filesystem::path> installed;
-    for (const auto& font : choice.installed) installed.push_back(font.path);
+    std::vector<long> faces;
+    for (const auto& font : choice.installed) {
+        installed.push_back(font.path);
+        faces.push_back(font.faceIndex);
+    }
     EXPECT_EQ(installed, (std::vector<std::filesystem::path>{fonts.path() / "b.ttf", fonts.path() / "d.ttf"}));
+    EXPECT_EQ(faces, (std::vector<long>{2, 0}));
     std::vector<std::string> missing;
     for (const auto& font : choice.missing) missing.emplace_back(font.name);
     EXPECT_EQ(missing, (std::vector<std::string>{"A Sans", "C Sans"}));
