@@ -32,23 +32,6 @@ void paintOver(const PremultipliedImage& from, int x, int y, PremultipliedImage&
     }
 }
 
-pngfile::RgbaImage toStraight(const PremultipliedImage& image) {
-    pngfile::RgbaImage out;
-    out.width = image.width;
-    out.height = image.height;
-    out.rgba.resize(image.rgba.size());
-    for (std::size_t i = 0; i < image.rgba.size(); i += 4) {
-        const unsigned alpha = image.rgba[i + 3];
-        for (int c = 0; c < 3; ++c) {
-            out.rgba[i + c] = alpha == 0 ? 0
-                                         : static_cast<std::uint8_t>(std::min(
-                                               255u, (image.rgba[i + c] * 255u + alpha / 2) / alpha));
-        }
-        out.rgba[i + 3] = static_cast<std::uint8_t>(alpha);
-    }
-    return out;
-}
-
 // Draws one glyph into the canvas, its origin at (x, y) in 26.6 pixels from the canvas's
 // top-left, y down.
 void drawGlyph(const TextFonts& fonts, const PlacedGlyph& glyph, FT_Pos x, FT_Pos y,
@@ -111,6 +94,9 @@ NameImage setName(TextFonts& fonts, std::string_view name, int height) {
         drawGlyph(fonts, glyph, glyph.x, static_cast<FT_Pos>(metrics.baseline) * kSubpixels - glyph.y, bitmap,
                   scaled, canvas);
     }
-    out.image = toStraight(canvas);
+    out.image.width = canvas.width;
+    out.image.height = canvas.height;
+    out.image.rgba.assign(canvas.rgba.size(), 0);
+    blitStraight(canvas, 0, 0, out.image);
     return out;
 }

@@ -1,11 +1,6 @@
 cmake_minimum_required(VERSION 3.25)
 
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK})
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${PACKAGE} WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "cannot unpack ${PACKAGE}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/unpack_package.cmake)
 
 # What a player installs: the module, the glyph tool, the note, and glyphs of every packaged set.
 foreach(file Veltrona.dll veltrona-glyphs.exe INSTALL.txt

@@ -3,12 +3,7 @@ cmake_minimum_required(VERSION 3.25)
 # folder whose name is not ASCII: it draws a set there, checks names against it, and sets a
 # name as text.
 
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK})
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${PACKAGE} WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "cannot unpack ${PACKAGE}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/unpack_package.cmake)
 set(tool ${WORK}/veltrona-glyphs.exe)
 set(data "${WORK}/Users/太郎/Tessarin data")
 file(MAKE_DIRECTORY "${data}")

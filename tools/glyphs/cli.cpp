@@ -250,6 +250,25 @@ CheckOptions checkOptions(const CheckArguments& args) {
     return options;
 }
 
+// Runs a command that writes files: one line for whatever stops it, exit status 2 for
+// refused input or output, 1 for any other failure.
+template <class Work>
+int reportingFailures(const char* command, std::ostream& err, Work work) {
+    try {
+        work();
+        return kExitOk;
+    } catch (const pngfile::OutputRefused& e) {
+        err << kProgram << " " << command << ": " << e.what() << "\n";
+        return kExitUsage;
+    } catch (const BadInput& e) {
+        err << kProgram << " " << command << ": " << e.what() << "\n";
+        return kExitUsage;
+    } catch (const std::exception& e) {
+        err << kProgram << " " << command << ": " << e.what() << "\n";
+        return kExitFailed;
+    }
+}
+
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool progressBar) {
@@ -286,34 +305,12 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
             err << kProgram << " text: give names as arguments or in a file with --names\n";
             return kExitUsage;
         }
-        try {
-            runText(textOptions(textArgs, text->count("--font") > 0, err), out);
-            return kExitOk;
-        } catch (const pngfile::OutputRefused& e) {
-            err << kProgram << " text: " << e.what() << "\n";
-            return kExitUsage;
-        } catch (const BadInput& e) {
-            err << kProgram << " text: " << e.what() << "\n";
-            return kExitUsage;
-        } catch (const std::exception& e) {
-            err << kProgram << " text: " << e.what() << "\n";
-            return kExitFailed;
-        }
+        return reportingFailures(
+            "text", err, [&] { runText(textOptions(textArgs, text->count("--font") > 0, err), out); });
     }
 
     buildArgs.fontGiven = build->count("--font") > 0;
-    try {
-        auto result = buildGlyphSet(buildOptions(buildArgs, progressBar, err), err);
-        printBuildSummary(result, out);
-        return kExitOk;
-    } catch (const pngfile::OutputRefused& e) {
-        err << kProgram << " build: " << e.what() << "\n";
-        return kExitUsage;
-    } catch (const BadInput& e) {
-        err << kProgram << " build: " << e.what() << "\n";
-        return kExitUsage;
-    } catch (const std::exception& e) {
-        err << kProgram << " build: " << e.what() << "\n";
-        return kExitFailed;
-    }
+    return reportingFailures("build", err, [&] {
+        printBuildSummary(buildGlyphSet(buildOptions(buildArgs, progressBar, err), err), out);
+    });
 }

@@ -3,16 +3,20 @@
 #include <system_error>
 
 #include "file_kind.h"
-#include "font_stream.h"
 #include "path_text.h"
 #include "sfnt_directory.h"
+#include "text_error.h"
 #include "tool_error.h"
 
 namespace {
 
-long faceCount(FT_Library lib, const std::filesystem::path& path) {
+FT_Error openFace(FT_Library lib, const MappedFile& file, FT_Long index, FT_Face* face) {
+    return FT_New_Memory_Face(lib, file.data(), static_cast<FT_Long>(file.size()), index, face);
+}
+
+long faceCount(FT_Library lib, const MappedFile& file) {
     FT_Face probe = nullptr;
-    if (openFontFace(lib, path, -1, &probe) != 0) return 0;
+    if (openFace(lib, file, -1, &probe) != 0) return 0;
     long count = probe->num_faces;
     FT_Done_Face(probe);
     return count;
@@ -38,8 +42,13 @@ FontFace::FontFace(const FontSource& source) {
     if (auto why = sfntCutShort(source.path, source.faceIndex)) {
         throw ToolError("font " + quoted(source.path) + " is damaged (cut short?): " + *why);
     }
+    try {
+        file = std::make_unique<MappedFile>(source.path);
+    } catch (const TextError& e) {
+        throw ToolError(e.what());
+    }
     if (FT_Init_FreeType(&lib) != 0) throw ToolError("FreeType failed to start");
-    const long faces = faceCount(lib, source.path);
+    const long faces = faceCount(lib, *file);
     if (faces == 0) {
         FT_Done_FreeType(lib);
         throw ToolError(quoted(source.path) + " is not a font FreeType can read (TTF, OTF or TTC)");
@@ -51,7 +60,7 @@ FontFace::FontFace(const FontSource& source) {
         throw BadInput("font " + quoted(source.path) + " has " + faceCountText(faces) +
                        "; there is no face " + std::to_string(source.faceIndex));
     }
-    if (openFontFace(lib, source.path, source.faceIndex, &ftFace) != 0) {
+    if (openFace(lib, *file, source.faceIndex, &ftFace) != 0) {
         ftFace = nullptr;
         FT_Done_FreeType(lib);
         throw ToolError("font " + quoted(source.path) + " is damaged: FreeType cannot read its face " +

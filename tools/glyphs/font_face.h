@@ -4,11 +4,13 @@
 #include FT_FREETYPE_H
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "code_point.h"
 #include "font_source.h"
+#include "mapped_file.h"
 
 // A FreeType library with one face of one font. FreeType objects must not be shared
 // between threads, so every thread opens its own.
@@ -35,6 +37,7 @@ public:
     std::string name() const;
 
 private:
+    std::unique_ptr<MappedFile> file;  // FreeType reads the font in place
     FT_Library lib = nullptr;
     FT_Face ftFace = nullptr;
 };

@@ -43,6 +43,8 @@ struct InkColours {
     int opaque = 0;
     int yellow = 0;
     int white = 0;
+    int red = 0;
+    int blue = 0;
 };
 
 InkColours inkColours(const DecodedPng& png) {
@@ -53,6 +55,8 @@ InkColours inkColours(const DecodedPng& png) {
         const int r = png.rgba[i], g = png.rgba[i + 1], b = png.rgba[i + 2];
         if (r > 200 && g > 150 && b < 100) ++colours.yellow;
         if (r > 240 && g > 240 && b > 240) ++colours.white;
+        if (r > 240 && g < 16 && b < 16) ++colours.red;
+        if (r < 16 && g < 16 && b > 240) ++colours.blue;
     }
     return colours;
 }
@@ -118,24 +122,6 @@ TEST_F(ColourGlyphs, EmojiComeFromTheColourFontBeforeEarlierFallbacks) {
 // under a smaller blue one under a bar in the text's colour; its 'A' has no layers.
 constexpr char kLayeredFont[] = VELTRONA_TEST_FONTS "/LayeredEmoji.ttf";
 
-struct PixelColours {
-    int red = 0;
-    int blue = 0;
-    int white = 0;
-};
-
-PixelColours pixelColours(const DecodedPng& png) {
-    PixelColours colours;
-    for (std::size_t i = 0; i < png.rgba.size(); i += 4) {
-        if (png.rgba[i + 3] < 255) continue;
-        const int r = png.rgba[i], g = png.rgba[i + 1], b = png.rgba[i + 2];
-        if (r > 240 && g < 16 && b < 16) ++colours.red;
-        if (r < 16 && g < 16 && b > 240) ++colours.blue;
-        if (r > 240 && g > 240 && b > 240) ++colours.white;
-    }
-    return colours;
-}
-
 TEST_F(ColourGlyphs, LayeredGlyphsTakeTheirPalettesColoursOneOverTheOther) {
     BuildOptions options;
     options.font = {kLayeredFont, 0};
@@ -143,7 +129,7 @@ TEST_F(ColourGlyphs, LayeredGlyphsTakeTheirPalettesColoursOneOverTheOther) {
     ASSERT_EQ(result.written, 2u);
 
     const auto face = image("1f600");
-    const auto colours = pixelColours(face);
+    const auto colours = inkColours(face);
     EXPECT_GT(colours.red, 0);
     EXPECT_GT(colours.blue, 0);
     EXPECT_GT(colours.white, 0);
@@ -161,7 +147,7 @@ TEST_F(ColourGlyphs, LayeredGlyphsTakeTheirPalettesColoursOneOverTheOther) {
     EXPECT_LE(box.right, face.width - 2);
 
     // A glyph without layers stays white ink.
-    const auto letter = pixelColours(image("65"));
+    const auto letter = inkColours(image("65"));
     EXPECT_GT(letter.white, 0);
     EXPECT_EQ(letter.red + letter.blue, 0);
 }
@@ -171,7 +157,7 @@ TEST_F(ColourGlyphs, LayeredFontDrawsEmojiAsAFallback) {
     options.fallbacks = {{kLayeredFont, 0}};
     auto result = build({"U+1F600"}, options);
     EXPECT_EQ(result.writtenPerFont, (std::vector<std::size_t>{0, 1}));
-    EXPECT_GT(pixelColours(image("1f600")).red, 0);
+    EXPECT_GT(inkColours(image("1f600")).red, 0);
 }
 
 TEST_F(ColourGlyphs, BitmapFontCanBeTheMainFont) {
