@@ -25,6 +25,8 @@ inline constexpr std::int32_t kUpperBlockNudge = 3;
 inline constexpr double kLowerBlockGap = 22.0;
 
 inline constexpr float kDrawScale = 0.5f;
+// A name set as text is made at the size it is drawn.
+inline constexpr float kNameImageScale = 1.0f;
 inline constexpr unsigned char kDrawColour[4] = {255, 255, 255, 255};
 
 // The scaled layout draws the fixed layout of this screen, mapped onto the real one about

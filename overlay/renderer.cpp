@@ -32,6 +32,15 @@ void drawGlyphRows(Overlay& overlay, const Roster& roster, GameWrapper& game, Ca
         if (player == nullptr) continue;
         const std::int32_t y = layout::rowY(row, roster.teamZeroRowCount, height);
 
+        // A name set as text is one image, made for this screen: it fits without a cut.
+        if (player->text.image) {
+            canvas.SetPosition(scaled ? layout::scaledPosition(layout::kNameStartX, y, mapping)
+                                      : Vector2{layout::kNameStartX, y});
+            std::shared_ptr<ImageWrapper> image = player->text.image;
+            canvas.DrawTexture(image.get(), layout::kNameImageScale);
+            continue;
+        }
+
         std::int32_t x = layout::kNameStartX;
         bool previousWide = false;
         for (const auto& glyph : player->glyphs) {

@@ -1,14 +1,17 @@
 #pragma once
 
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "TessarinPlugin.h"
+#include "name_images.h"
 #include "names.h"
 #include "overlay.h"
 #include "roster.h"
+#include "settings_file.h"
 
 // The plugin object: holds the roster and the overlay and wires the host's callbacks to
 // them. The host never runs two handlers at once, so nothing is locked. Every handler the
@@ -30,8 +33,19 @@ public:
 
     const Roster& roster() const { return roster_; }
     const Overlay& overlay() const { return overlay_; }
+    const TextNames& textNames() const { return text_; }
+
+    // Returns once the text worker has set every name it was given: the host runner's hook,
+    // which makes a scripted match draw the same on every run. The host never calls it.
+    void waitForTextWork();
 
 private:
+    void readChoices();
+    Settings choices() const;
+    void choose(const Settings& chosen);
+    void startTextNames();
+    void requestTextNames();
+    std::filesystem::path dataFolder();
     void switchOn();
     void hookGameEvents();
     void rebuild();
@@ -55,6 +69,8 @@ private:
 
     Roster roster_;
     Overlay overlay_;
+    // After the roster, so that it goes first: its worker stops before the records go.
+    TextNames text_;
     // Hooked once per load: a host that adds a handler per call would otherwise run each
     // handler once for every time the command ran.
     bool hooked_ = false;

@@ -1,5 +1,6 @@
 #include "Veltrona.h"
 #include "glyph_file.h"
+#include "name_size.h"
 #include "names.h"
 #include "path_text.h"
 #include "player_glyphs.h"
@@ -49,6 +50,7 @@ void Veltrona::rebuild() {
     if (overlay_.scoreboardClosed) logPrune(pruneRoster(roster_, *gameWrapper));
     // Rows go over their own team's block even when the scoreboard is already open.
     orderRoster(roster_);
+    requestTextNames();
 }
 
 void Veltrona::onOpenScoreboard(std::string) {
@@ -83,6 +85,10 @@ void Veltrona::drawFrame(CanvasWrapper canvas) {
     guarded(veltrona::kWhatDraw, [&] {
         // Stopped first: should the drawing throw, the next frames draw nothing.
         overlay_.drawingStopped = true;
+        if (namesAsText(text_)) {
+            updateNameImages(text_, roster_,
+                             layout::nameSizeOn(gameWrapper->GetScreenSize(), overlay_.layoutChoice));
+        }
         drawGlyphRows(overlay_, roster_, *gameWrapper, canvas);
         overlay_.drawingStopped = false;
     });

@@ -1,10 +1,13 @@
 #include <algorithm>
 #include <cctype>
-#include <optional>
 
 #include "Veltrona.h"
+#include "name_size.h"
 #include "names.h"
+#include "path_text.h"
+#include "player_glyphs.h"
 #include "printable.h"
+#include "text_start.h"
 
 namespace {
 std::string lowercase(std::string word) {
@@ -13,19 +16,37 @@ std::string lowercase(std::string word) {
     return word;
 }
 
-std::optional<layout::Choice> layoutWord(const std::string& word) {
+// Applies one word of the command to the choices; false for a word it does not know.
+bool applyWord(const std::string& word, Settings& chosen, bool& namesWord) {
     auto folded = lowercase(word);
-    if (folded == veltrona::kOptionScaled) return layout::Choice::scaled;
-    if (folded == veltrona::kOptionFixed) return layout::Choice::fixed;
-    return std::nullopt;
+    if (folded == veltrona::kOptionScaled) {
+        chosen.layout = layout::Choice::scaled;
+    } else if (folded == veltrona::kOptionFixed) {
+        chosen.layout = layout::Choice::fixed;
+    } else if (folded == veltrona::kOptionText) {
+        chosen.names = NamesChoice::text;
+        namesWord = true;
+    } else if (folded == veltrona::kOptionGlyphs) {
+        chosen.names = NamesChoice::glyphs;
+        namesWord = true;
+    } else {
+        return false;
+    }
+    return true;
 }
 
 const char* layoutName(layout::Choice choice) {
     return choice == layout::Choice::scaled ? veltrona::kOptionScaled : veltrona::kOptionFixed;
 }
+
+const char* namesName(NamesChoice choice) {
+    return choice == NamesChoice::text ? veltrona::kLogNamesAsText : veltrona::kLogNamesFromGlyphs;
+}
 }  // namespace
 
 void Veltrona::onLoad() {
+    // Apart, so that a data folder the choices cannot be read from still gets the command.
+    guarded(veltrona::kWhatReadChoices, [this] { readChoices(); });
     guarded(veltrona::kWhatLoad, [this] {
         Veltrona* self = this;
         cvarManager->registerNotifier(
@@ -39,27 +60,29 @@ void Veltrona::runCommand(const std::vector<std::string>& words) {
     guarded(veltrona::kWhatCommand, [&] {
         // A word that is not understood changes nothing, the activation included: the player
         // meant something else and should see so.
-        std::optional<layout::Choice> choice;
-        if (words.size() > 1) {
-            choice = layoutWord(words[1]);
-            if (!choice) {
-                std::string line = veltrona::kLogUnknownOptionBefore;
-                line += escapeControls(words[1]);
-                line += veltrona::kLogUnknownOptionAfter;
-                cvarManager->log(line);
-                return;
-            }
-            overlay_.layoutChoice = *choice;
+        auto chosen = choices();
+        bool namesWord = false;
+        for (std::size_t i = 1; i < words.size(); ++i) {
+            if (applyWord(words[i], chosen, namesWord)) continue;
+            std::string line = veltrona::kLogUnknownOptionBefore;
+            line += escapeControls(words[i]);
+            line += veltrona::kLogUnknownOptionAfter;
+            cvarManager->log(line);
+            return;
         }
+        const bool choiceWords = words.size() > 1;
+        if (choiceWords) choose(chosen);
         // Outside an online match there is nothing to draw over; the player runs the command
         // again once in one.
         if (!gameWrapper->IsInOnlineGame()) {
-            if (!choice) {
+            if (!choiceWords) {
                 cvarManager->log(veltrona::kLogNotOnline);
                 return;
             }
             std::string line = veltrona::kLogPrefix;
-            line += layoutName(*choice);
+            line += layoutName(chosen.layout);
+            line += veltrona::kLogLayoutAfter;
+            if (namesWord) line += namesName(chosen.names);
             line += veltrona::kLogKeptOffline;
             cvarManager->log(line);
             return;
@@ -68,11 +91,72 @@ void Veltrona::runCommand(const std::vector<std::string>& words) {
     });
 }
 
+std::filesystem::path Veltrona::dataFolder() { return pathFromWide(gameWrapper->GetDataFolderW()); }
+
+void Veltrona::readChoices() {
+    const auto file = settingsFile(dataFolder());
+    auto read = readSettings(file);
+    if (read.state == SettingsState::damaged) {
+        std::string line = veltrona::kLogSettingsNotUsed;
+        line += escapeControls(read.problem);
+        line += veltrona::kLogSettingsDefaults;
+        cvarManager->log(line);
+    }
+    overlay_.layoutChoice = read.settings.layout;
+    text_.chosen = read.settings.names == NamesChoice::text;
+}
+
+Settings Veltrona::choices() const {
+    return {overlay_.layoutChoice, text_.chosen ? NamesChoice::text : NamesChoice::glyphs};
+}
+
+// The choices take effect at once; they are saved only when they change, so that a player
+// who types the words they already have writes nothing.
+void Veltrona::choose(const Settings& chosen) {
+    const auto before = choices();
+    overlay_.layoutChoice = chosen.layout;
+    text_.chosen = chosen.names == NamesChoice::text;
+    if (!text_.chosen) dropNameImages(text_, roster_.glyphs);
+    if (chosen == before) return;
+    guarded(veltrona::kWhatSaveChoices, [&] { writeSettings(settingsFile(dataFolder()), chosen); });
+}
+
+void Veltrona::startTextNames() {
+    if (text_.worker) return;
+    auto start = startTextWorker(dataFolder());
+    for (const auto& problem : start.problems)
+        cvarManager->log(veltrona::kLogPrefix + escapeControls(problem));
+    if (!start.worker) {
+        cvarManager->log(start.fromList ? veltrona::kLogNoListedFont : veltrona::kLogNoSystemFont);
+        return;
+    }
+    text_.worker = std::move(start.worker);
+}
+
+void Veltrona::requestTextNames() {
+    if (!namesAsText(text_)) return;
+    requestNames(text_, roster_.glyphs,
+                 layout::nameSizeOn(gameWrapper->GetScreenSize(), overlay_.layoutChoice), true);
+    auto problem = text_.worker->takeProblem();
+    if (problem.empty()) return;
+    std::string line = veltrona::kLogNameNotSetBefore;
+    line += escapeControls(problem);
+    line += veltrona::kLogNameNotSetAfter;
+    cvarManager->log(line);
+}
+
+void Veltrona::waitForTextWork() {
+    if (text_.worker) text_.worker->waitUntilIdle();
+}
+
 void Veltrona::switchOn() {
     hookGameEvents();
+    // First, so that the answer says how names are really drawn.
+    if (text_.chosen) startTextNames();
     std::string line = veltrona::kLogSwitchedOn;
     line += layoutName(overlay_.layoutChoice);
     line += veltrona::kLogLayoutAfter;
+    if (namesAsText(text_)) line += veltrona::kLogNamesAsText;
     cvarManager->log(line);
     reportGlyphFolder();
     // Switched on mid-match, nobody may change team for a long while (never, in a 1v1):
@@ -95,6 +179,8 @@ void Veltrona::hookGameEvents() {
 }
 
 void Veltrona::onUnload() {
+    // First, and waited for: nothing of the plugin may run once the host has unloaded it.
+    guarded(veltrona::kWhatUnload, [this] { text_.worker.reset(); });
     guarded(veltrona::kWhatUnload, [this] {
         for (auto event : veltrona::kHookedEvents) gameWrapper->UnhookEvent(std::string(event));
         hooked_ = false;

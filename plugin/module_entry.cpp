@@ -8,9 +8,9 @@
 #include "plugin_info.h"
 
 #if defined(_WIN32)
-#  define VELTRONA_EXPORT __declspec(dllexport)
+#define VELTRONA_EXPORT __declspec(dllexport)
 #else
-#  define VELTRONA_EXPORT __attribute__((visibility("default")))
+#define VELTRONA_EXPORT __attribute__((visibility("default")))
 #endif
 
 namespace {
@@ -32,6 +32,13 @@ VELTRONA_EXPORT void deleteMe() {
     // sees a half-destroyed plugin through it.
     auto released = std::move(holder);
     holder.reset();
+}
+
+// Not part of what the host reads: the host runner's hook for tests, which returns once the
+// plugin's work off the game thread is done, so that a scripted match draws the same on
+// every run. The host never calls it, and never waits.
+VELTRONA_EXPORT void waitUntilIdle() {
+    if (holder) static_cast<Veltrona*>(holder.get())->waitForTextWork();
 }
 
 VELTRONA_EXPORT PluginExports exports = {

@@ -22,26 +22,49 @@ inline constexpr char kEventMatchEnded[] = "Function TAGame.GameEvent_Soccar_TA.
 inline constexpr std::array<std::string_view, 4> kHookedEvents = {kEventOpenScoreboard, kEventCloseScoreboard,
                                                                   kEventTeamChanged, kEventMatchEnded};
 
-// The command's first word after its name chooses the overlay's layout, in any case.
+// The command's words after its name choose the overlay's layout and how names are drawn,
+// in any case, applied in order.
 inline constexpr char kOptionScaled[] = "scaled";
 inline constexpr char kOptionFixed[] = "fixed";
+inline constexpr char kOptionText[] = "text";
+inline constexpr char kOptionGlyphs[] = "glyphs";
 
 inline constexpr char kLogMatchEnd[] = "End";
 // The plugin's own lines begin so, to tell them from the host's.
 inline constexpr char kLogPrefix[] = "Veltrona: ";
-// "Veltrona: on, scaled layout"
+// "Veltrona: on, scaled layout" or "Veltrona: on, scaled layout, names set as text"
 inline constexpr char kLogSwitchedOn[] = "Veltrona: on, ";
 inline constexpr char kLogLayoutAfter[] = " layout";
+inline constexpr char kLogNamesAsText[] = ", names set as text";
+inline constexpr char kLogNamesFromGlyphs[] = ", names from glyph files";
 inline constexpr char kLogNotOnline[] = "Veltrona: not in an online match; type Veltrona again in one";
-// "Veltrona: scaled layout kept; not in an online match; type Veltrona again in one"
-inline constexpr char kLogKeptOffline[] = " layout kept; not in an online match; type Veltrona again in one";
+// "Veltrona: scaled layout kept; not in an online match; type Veltrona again in one", with
+// the names' choice after the layout when the command made one.
+inline constexpr char kLogKeptOffline[] = " kept; not in an online match; type Veltrona again in one";
 inline constexpr char kLogNullPlayer[] = "pl is null";
 inline constexpr char kLogErasePrefix[] = "erase->";
 // Around the word as typed:
-// Veltrona: unknown option "WORD"; use "Veltrona scaled" or "Veltrona fixed"; nothing changed
+// Veltrona: unknown option "WORD"; use "Veltrona scaled", "Veltrona fixed", "Veltrona text" or
+// "Veltrona glyphs"; nothing changed
 inline constexpr char kLogUnknownOptionBefore[] = "Veltrona: unknown option \"";
 inline constexpr char kLogUnknownOptionAfter[] =
-    "\"; use \"Veltrona scaled\" or \"Veltrona fixed\"; nothing changed";
+    "\"; use \"Veltrona scaled\", \"Veltrona fixed\", \"Veltrona text\" or \"Veltrona glyphs\"; nothing "
+    "changed";
+
+// The files are named as they lie in the data folder, which the player knows.
+// Veltrona: the choices in veltrona/settings.txt are not used (WHY); starting with the scaled
+// layout and glyph files
+inline constexpr char kLogSettingsNotUsed[] = "Veltrona: the choices in veltrona/settings.txt are not used (";
+inline constexpr char kLogSettingsDefaults[] = "); starting with the scaled layout and glyph files";
+
+inline constexpr char kLogNoListedFont[] =
+    "Veltrona: none of the fonts in veltrona/fonts.txt could be opened; names stay drawn from glyph files";
+inline constexpr char kLogNoSystemFont[] =
+    "Veltrona: none of the system's fonts for names set as text could be opened; names stay drawn from glyph "
+    "files";
+// Veltrona: a name could not be set as text (WHY); it is drawn from glyph files
+inline constexpr char kLogNameNotSetBefore[] = "Veltrona: a name could not be set as text (";
+inline constexpr char kLogNameNotSetAfter[] = "); it is drawn from glyph files";
 
 // Veltrona: glyph folder "PATH" not found
 // Veltrona: glyph folder "PATH" holds no PNG file
@@ -65,6 +88,8 @@ inline constexpr char kLogMoreMissingGlyphs[] =
 inline constexpr char kLogFailedAfter[] = " failed: ";
 inline constexpr char kLogUnknownError[] = "unknown error";
 inline constexpr char kWhatLoad[] = "loading";
+inline constexpr char kWhatReadChoices[] = "reading the choices";
+inline constexpr char kWhatSaveChoices[] = "saving the choices";
 inline constexpr char kWhatUnload[] = "unloading";
 inline constexpr char kWhatCommand[] = "the command";
 inline constexpr char kWhatTeamChange[] = "the team change";

@@ -41,9 +41,10 @@ const PlayerGlyphs* findPlayerGlyphs(const GlyphStore& store, const std::string&
 }
 
 std::vector<MissingGlyph> loadPlayerGlyphs(GlyphStore& store, const std::string& key,
-                                           std::vector<std::string> codes,
+                                           const std::string& displayName, std::vector<std::string> codes,
                                            const std::filesystem::path& glyphFolder) {
     PlayerGlyphs record;
+    record.name = displayName.substr(0, std::min(displayName.size(), veltrona::kTextNameBytes));
     std::vector<MissingGlyph> missing;
     record.glyphs.reserve(codes.size());
     for (auto& code : codes) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ImageWrapper.h"
+#include "name_text.h"
 
 // One drawn character of a name: its code, the image it is drawn with and its width class.
 struct Glyph {
@@ -17,10 +18,12 @@ struct Glyph {
 };
 
 // Everything it takes to draw one player key's name: one glyph per drawn character, in name
-// order. A rename is told by these codes, so a name that only gains zero-width characters
-// or characters past the glyph cap keeps its glyphs.
+// order, and the name as the text engine sets it. A rename is told by the codes, so a name
+// that only gains zero-width characters or characters past the glyph cap keeps its glyphs.
 struct PlayerGlyphs {
     std::vector<Glyph> glyphs;
+    std::string name;  // as far as the text engine reads it
+    NameText text;
 };
 
 // An image file loaded and still held by some glyph, and whether its file was missing when
@@ -54,7 +57,7 @@ const PlayerGlyphs* findPlayerGlyphs(const GlyphStore& store, const std::string&
 // The record is built aside and moved in whole: if anything fails, the store keeps what it
 // had.
 std::vector<MissingGlyph> loadPlayerGlyphs(GlyphStore& store, const std::string& key,
-                                           std::vector<std::string> codes,
+                                           const std::string& displayName, std::vector<std::string> codes,
                                            const std::filesystem::path& glyphFolder);
 
 // Whether the record draws exactly these codes.

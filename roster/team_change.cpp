@@ -41,7 +41,7 @@ RebuildReport rebuildRoster(Roster& roster, GameWrapper& game) {
             if (held != nullptr && drawsCodes(*held, codes)) return;
             // The old glyphs go before the new ones load, so that no file is held twice.
             if (held != nullptr) dropPlayerGlyphs(roster.glyphs, key);
-            auto missing = loadPlayerGlyphs(roster.glyphs, key, std::move(codes), folder);
+            auto missing = loadPlayerGlyphs(roster.glyphs, key, displayName, std::move(codes), folder);
             if (!missing.empty()) report.missing.push_back({rows.back().displayName, std::move(missing)});
         },
         [] {});

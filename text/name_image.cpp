@@ -80,10 +80,15 @@ NameMetrics nameMetrics(const TextFonts& fonts, int height) {
 }
 
 NameImage setName(TextFonts& fonts, std::string_view name, int height) {
+    return setName(fonts, name, height, kMaxNameWidthInHeights * height, CutMark::none);
+}
+
+NameImage setName(TextFonts& fonts, std::string_view name, int height, int maxWidth, CutMark mark) {
     const auto metrics = nameMetrics(fonts, height);
     fonts.setSize(metrics.pixelsPerEm);
     NameImage out;
-    out.layout = layoutName(fonts, name, static_cast<FT_Pos>(kMaxNameWidthInHeights) * height * kSubpixels);
+    const int width = std::clamp(maxWidth, 0, kMaxNameWidthInHeights * height);
+    out.layout = layoutName(fonts, name, static_cast<FT_Pos>(width) * kSubpixels, mark);
     PremultipliedImage canvas;
     canvas.width = static_cast<int>((out.layout.width + kSubpixels - 1) / kSubpixels);
     canvas.height = height;

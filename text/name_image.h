@@ -27,3 +27,7 @@ struct NameImage {
 // alpha, colour bitmaps and colour layers in their colours, every glyph on one baseline.
 // Throws TextError when FreeType cannot draw a glyph.
 NameImage setName(TextFonts& fonts, std::string_view name, int height);
+
+// The same, no wider than `maxWidth` pixels (and kMaxNameWidthInHeights), a cut name ending
+// as `mark` says.
+NameImage setName(TextFonts& fonts, std::string_view name, int height, int maxWidth, CutMark mark);

@@ -14,6 +14,7 @@ namespace {
 constexpr char32_t kVariationText = 0xFE0E;
 constexpr char32_t kVariationEmoji = 0xFE0F;
 constexpr char32_t kKeycap = 0x20E3;
+constexpr char32_t kEllipsis = 0x2026;
 // UTF-8 takes at most four bytes a code point: a longer name is cut before it is decoded.
 constexpr std::size_t kMaxNameBytes = kMaxNameCodePoints * 4;
 
@@ -293,9 +294,30 @@ std::map<std::uint32_t, FT_Pos> clusterAdvances(const NameLayout& layout) {
     return advances;
 }
 
+// The name kept so far with an ellipsis after it, clusters going from its end until the two
+// fit; with no room even for the ellipsis alone, nothing.
+NameLayout withEllipsis(TextFonts& fonts, std::vector<char32_t> text, FT_Pos maxWidth) {
+    for (;;) {
+        auto marked = text;
+        marked.push_back(kEllipsis);
+        auto layout = layoutOnce(fonts, marked);
+        layout.cut = true;
+        if (layout.width <= maxWidth) return layout;
+        if (text.empty()) {
+            NameLayout nothing;
+            nothing.cut = true;
+            return nothing;
+        }
+        const auto advances = clusterAdvances(layout);
+        // The ellipsis is the last cluster; the one before it goes.
+        auto last = std::prev(advances.end());
+        text.resize(last == advances.begin() ? 0 : std::prev(last)->first);
+    }
+}
+
 }  // namespace
 
-NameLayout layoutName(TextFonts& fonts, std::string_view name, FT_Pos maxWidth) {
+NameLayout layoutName(TextFonts& fonts, std::string_view name, FT_Pos maxWidth, CutMark mark) {
     bool cut = false;
     auto text = codePointsOf(name, cut);
     auto layout = layoutOnce(fonts, text);
@@ -324,5 +346,6 @@ NameLayout layoutName(TextFonts& fonts, std::string_view name, FT_Pos maxWidth) 
         shorten(keep.value_or(advances.rbegin()->first));
     }
     layout.cut = cut;
+    if (cut && mark == CutMark::ellipsis) return withEllipsis(fonts, std::move(text), maxWidth);
     return layout;
 }

@@ -33,6 +33,10 @@ struct NameLayout {
     bool cut = false;  // clusters at the name's end were left out: too many, or too wide
 };
 
+// What ends a name that was cut: nothing, or an ellipsis that takes the place of as many
+// clusters as it needs.
+enum class CutMark { none, ellipsis };
+
 // Sets a name (UTF-8; what is not UTF-8 reads as U+FFFD) with the chain at the size the
 // fonts have: the paragraph takes the direction of its first strong character and its runs
 // go in visual order (FriBidi); each run of one script and direction is shaped (HarfBuzz);
@@ -41,4 +45,4 @@ struct NameLayout {
 // Default-ignorable characters (joiners, variation selectors) set nothing of their own.
 // Clusters past kMaxNameClusters, or past `maxWidth` (26.6 pixels), are left out from the
 // name's logical end, never a part of one.
-NameLayout layoutName(TextFonts& fonts, std::string_view name, FT_Pos maxWidth);
+NameLayout layoutName(TextFonts& fonts, std::string_view name, FT_Pos maxWidth, CutMark mark = CutMark::none);

@@ -14,12 +14,29 @@ std::vector<Op> opsOf(const std::vector<sim::Call>& calls) {
 
 const sim::ImageTable& imagesOf(const sim::World& world) { return world.images; }
 
+// Stands for the line saying the test's own glyph folder is missing.
+const std::string kNoFolder = "(no glyph folder)";
+
 class Activation : public PluginFixture {
 protected:
     std::vector<std::string> hooked() const { return texts(Op::HookEvent); }
 
-    const std::vector<std::string> allEvents = {veltrona::kEventOpenScoreboard, veltrona::kEventCloseScoreboard,
-                                                veltrona::kEventTeamChanged, veltrona::kEventMatchEnded};
+    // With the platform's separators, as the player's console shows the folder.
+    std::string noFolderLine() const {
+        return "Veltrona: glyph folder \"" + displayText(world.dataFolder / "assets" / "png") +
+               "\" not found";
+    }
+
+    std::vector<std::string> expected(std::vector<std::string> lines) const {
+        for (auto& line : lines) {
+            if (line == kNoFolder) line = noFolderLine();
+        }
+        return lines;
+    }
+
+    const std::vector<std::string> allEvents = {veltrona::kEventOpenScoreboard,
+                                                veltrona::kEventCloseScoreboard, veltrona::kEventTeamChanged,
+                                                veltrona::kEventMatchEnded};
 };
 
 TEST_F(Activation, LoadRegistersAndRunsTheCommandThenHooksOnline) {
@@ -49,14 +66,14 @@ TEST_F(Activation, OfflineLoadHooksNothingUntilTheCommandRunsOnline) {
     EXPECT_EQ(world.drawables.size(), 1u);
 }
 
-TEST_F(Activation, WordsAfterTheFirstChangeNothing) {
+TEST_F(Activation, SeveralWordsDoWhatTheLastOfEachKindSays) {
     plugin.onLoad();
     world.runCommand("Veltrona fixed");
     world.calls.clear();
     world.runCommand("Veltrona fixed");
     auto plain = world.calls;
     world.calls.clear();
-    world.runCommand("Veltrona fixed now please");
+    world.runCommand("Veltrona scaled glyphs fixed");
     EXPECT_EQ(world.calls, plain);
 }
 
@@ -81,19 +98,17 @@ TEST_P(LayoutWord, ChoosesTheLayoutAndSaysWhatHappened) {
     world.calls.clear();
     for (const auto& line : c.lines) world.runCommand(line);
     EXPECT_EQ(plugin.overlay().layoutChoice, c.expected);
-    EXPECT_EQ(logLines(), c.logs);
+    EXPECT_EQ(logLines(), expected(c.logs));
     // The load hooked the four events already; no command hooks them again.
     EXPECT_TRUE(hooked().empty());
 }
 
 const std::string kUnknownWide =
-    R"(Veltrona: unknown option "wide"; use "Veltrona scaled" or "Veltrona fixed"; nothing changed)";
+    R"(Veltrona: unknown option "wide"; use "Veltrona scaled", "Veltrona fixed", "Veltrona text" or )"
+    R"("Veltrona glyphs"; nothing changed)";
 const std::string kOnScaled = "Veltrona: on, scaled layout";
 const std::string kOnFixed = "Veltrona: on, fixed layout";
 const std::string kNotOnline = "Veltrona: not in an online match; type Veltrona again in one";
-// With the platform's separators, as the player's console shows the folder.
-const std::string kNoFolder =
-    "Veltrona: glyph folder \"" + displayText(std::filesystem::path("D") / "assets" / "png") + "\" not found";
 using layout::Choice;
 
 INSTANTIATE_TEST_SUITE_P(
@@ -101,22 +116,50 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LayoutWordCase{"scaled", {"Veltrona scaled"}, true, Choice::scaled, {kOnScaled, kNoFolder}},
         LayoutWordCase{"fixed", {"Veltrona fixed"}, true, Choice::fixed, {kOnFixed, kNoFolder}},
-        LayoutWordCase{"back_to_scaled", {"Veltrona fixed", "Veltrona scaled"}, true, Choice::scaled,
+        LayoutWordCase{"back_to_scaled",
+                       {"Veltrona fixed", "Veltrona scaled"},
+                       true,
+                       Choice::scaled,
                        {kOnFixed, kNoFolder, kOnScaled, kNoFolder}},
-        LayoutWordCase{"alone_keeps_the_choice", {"Veltrona fixed", "Veltrona"}, true, Choice::fixed,
+        LayoutWordCase{"alone_keeps_the_choice",
+                       {"Veltrona fixed", "Veltrona"},
+                       true,
+                       Choice::fixed,
                        {kOnFixed, kNoFolder, kOnFixed, kNoFolder}},
-        LayoutWordCase{"kept_offline", {"Veltrona fixed"}, false, Choice::fixed,
+        LayoutWordCase{"kept_offline",
+                       {"Veltrona fixed"},
+                       false,
+                       Choice::fixed,
                        {"Veltrona: fixed layout kept; not in an online match; type Veltrona again in one"}},
         LayoutWordCase{"alone_offline", {"Veltrona"}, false, Choice::scaled, {kNotOnline}},
-        LayoutWordCase{"extra_words_ignored", {"Veltrona fixed please now"}, true, Choice::fixed, {kOnFixed, kNoFolder}},
+        LayoutWordCase{
+            "words_in_order", {"Veltrona fixed scaled fixed"}, true, Choice::fixed, {kOnFixed, kNoFolder}},
+        LayoutWordCase{"glyphs_word_offline",
+                       {"Veltrona glyphs"},
+                       false,
+                       Choice::scaled,
+                       {"Veltrona: scaled layout, names from glyph files kept; not in an online match; type "
+                        "Veltrona again in one"}},
+        // One word the command does not know refuses them all.
+        LayoutWordCase{"unknown_after_known", {"Veltrona fixed wide"}, true, Choice::scaled, {kUnknownWide}},
         // A refused word leaves everything as it was, the activation included.
-        LayoutWordCase{"unknown_word_changes_nothing", {"Veltrona fixed", "Veltrona wide"}, true, Choice::fixed,
+        LayoutWordCase{"unknown_word_changes_nothing",
+                       {"Veltrona fixed", "Veltrona wide"},
+                       true,
+                       Choice::fixed,
                        {kOnFixed, kNoFolder, kUnknownWide}},
         LayoutWordCase{"unknown_word_offline", {"Veltrona wide"}, false, Choice::scaled, {kUnknownWide}},
-        LayoutWordCase{"any_case", {"Veltrona FIXED", "Veltrona Scaled"}, true, Choice::scaled,
+        LayoutWordCase{"any_case",
+                       {"Veltrona FIXED", "Veltrona Scaled"},
+                       true,
+                       Choice::scaled,
                        {kOnFixed, kNoFolder, kOnScaled, kNoFolder}},
-        LayoutWordCase{"control_characters_escaped", {"Veltrona \x1b[2J"}, true, Choice::scaled,
-                       {R"(Veltrona: unknown option "\x1b[2J"; use "Veltrona scaled" or "Veltrona fixed"; nothing changed)"}}),
+        LayoutWordCase{"control_characters_escaped",
+                       {"Veltrona \x1b[2J"},
+                       true,
+                       Choice::scaled,
+                       {R"(Veltrona: unknown option "\x1b[2J"; use "Veltrona scaled", "Veltrona fixed", )"
+                        R"("Veltrona text" or "Veltrona glyphs"; nothing changed)"}}),
     [](const auto& info) { return info.param.label; });
 
 // A host that adds a handler per call would run every handler twice after a second command.
@@ -175,8 +218,9 @@ TEST_F(Activation, SwitchedOnMidMatchBuildsTheRosterAtOnce) {
     EXPECT_EQ(plugin.roster().teamZeroRowCount, 1);
     auto calls = opsOf(world.calls);
     std::vector<Op> afterHooks(calls.begin() + 6, calls.end());
-    EXPECT_EQ(afterHooks, (std::vector<Op>{Op::log, Op::log, Op::ImageWrapper, Op::ImageWrapper, Op::log, Op::log}));
-    EXPECT_EQ(logLines(), (std::vector<std::string>{kOnScaled, kNoFolder,
+    EXPECT_EQ(afterHooks,
+              (std::vector<Op>{Op::log, Op::log, Op::ImageWrapper, Op::ImageWrapper, Op::log, Op::log}));
+    EXPECT_EQ(logLines(), (std::vector<std::string>{kOnScaled, noFolderLine(),
                                                     R"(Veltrona: no glyph image for B (66.png) in "B")",
                                                     R"(Veltrona: no glyph image for A (65.png) in "A")"}));
 }

@@ -142,10 +142,11 @@ TEST_F(ConsoleLines, ADataFolderThatCannotBeDecodedIsLoggedNotThrown) {
     EXPECT_NO_THROW(plugin.onLoad());
     EXPECT_NO_THROW(plugin.onTeamChanged(""));
     auto lines = logLines();
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "Veltrona: on, scaled layout");
-    EXPECT_TRUE(lines[1].starts_with("Veltrona: the command failed: ")) << lines[1];
-    EXPECT_TRUE(lines[2].starts_with("Veltrona: the team change failed: ")) << lines[2];
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_TRUE(lines[0].starts_with("Veltrona: reading the choices failed: ")) << lines[0];
+    EXPECT_EQ(lines[1], "Veltrona: on, scaled layout");
+    EXPECT_TRUE(lines[2].starts_with("Veltrona: the command failed: ")) << lines[2];
+    EXPECT_TRUE(lines[3].starts_with("Veltrona: the team change failed: ")) << lines[3];
     EXPECT_EQ(world.hooks.size(), 4u);
 }
 #endif

@@ -148,6 +148,58 @@ TEST(NameLayout, AtMostTheWidthCutBetweenClusters) {
     }
 }
 
+// A cut name ends with an ellipsis in its reading direction: after the kept letters of a
+// left-to-right name, before (left of) those of a right-to-left one; the whole still fits.
+struct EllipsisCase {
+    const char* label;
+    std::string name;
+    bool ellipsisLast;  // seen at the right end
+
+    friend void PrintTo(const EllipsisCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class CutWithEllipsis : public testing::TestWithParam<EllipsisCase> {};
+
+TEST_P(CutWithEllipsis, EndsWithTheEllipsisWithinTheBound) {
+    const auto& c = GetParam();
+    auto& fonts = sharedChain();
+    fonts.setSize(kPixelsPerEm);
+    const FT_Pos bound = 4 * kPixelsPerEm * 64;
+    const auto laid = layoutName(fonts, c.name, bound, CutMark::ellipsis);
+    ASSERT_TRUE(laid.cut);
+    ASSERT_GE(laid.clusters, 2u);
+    EXPECT_LE(laid.width, bound);
+    const auto clusters = clustersOf(laid);
+    const auto ellipsisCluster = *std::max_element(clusters.begin(), clusters.end());
+    const auto& edge = c.ellipsisLast ? laid.glyphs.back() : laid.glyphs.front();
+    EXPECT_EQ(edge.cluster, ellipsisCluster);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CutWithEllipsis,
+                         testing::Values(EllipsisCase{"latin", "Bartholomew the Magnificent", true},
+                                         EllipsisCase{"arabic",
+                                                      "عبد الرحمن "
+                                                      "المهيب الكبير",
+                                                      false}));
+
+TEST(NameLayout, AnUncutNameGetsNoEllipsis) {
+    auto& fonts = sharedChain();
+    fonts.setSize(kPixelsPerEm);
+    const auto plain = layoutName(fonts, "Zoë", kNoBound);
+    const auto marked = layoutName(fonts, "Zoë", kNoBound, CutMark::ellipsis);
+    EXPECT_FALSE(marked.cut);
+    EXPECT_EQ(marked.width, plain.width);
+    EXPECT_EQ(clustersOf(marked), clustersOf(plain));
+}
+
+TEST(NameLayout, NoRoomEvenForTheEllipsisSetsNothing) {
+    auto& fonts = sharedChain();
+    fonts.setSize(kPixelsPerEm);
+    const auto laid = layoutName(fonts, "Bartholomew", 2 * 64, CutMark::ellipsis);
+    EXPECT_TRUE(laid.cut);
+    EXPECT_TRUE(laid.glyphs.empty());
+}
+
 // The 1.75 MiB name of the plugin's own tests: read only as far as the bounds reach.
 TEST(NameLayout, AHostileNameIsSetWithinTheBounds) {
     std::string name;

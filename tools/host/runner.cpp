@@ -11,6 +11,7 @@ namespace {
 using Holder = std::shared_ptr<Tessarin::Plugin::TessarinPlugin>;
 using GetPlugin = Holder* (*)();
 using DeleteMe = void (*)();
+using WaitUntilIdle = void (*)();
 
 void applyPatch(sim::Player& player, const PlayerPatch& patch) {
     if (patch.id) player.id = *patch.id;
@@ -46,7 +47,17 @@ Runner::Runner(std::filesystem::path module, const std::filesystem::path& dataFo
 }
 
 Runner::~Runner() {
-    if (module_.isOpen()) release();
+    if (!module_.isOpen()) return;
+    // The plugin object goes before its module, outside the system's unloading of it: a
+    // plugin that stops a thread of its own could not wait for it there on Windows.
+    if (deleteMe_ != nullptr) {
+        try {
+            deleteMe_();
+        } catch (...) {
+            // A destructor that throws is the module's fault; the module still goes.
+        }
+    }
+    release();
 }
 
 void Runner::run(const Scenario& scenario) {
@@ -73,6 +84,13 @@ void Runner::step(const Step& s) {
             break;
         case StepKind::unload:
             unload();
+            break;
+        case StepKind::wait:
+            // A module may set work aside for a thread of its own; the host never waits for
+            // it, but a scripted match does, so that its trace is the same on every run.
+            if (auto hook = reinterpret_cast<WaitUntilIdle>(module_.symbol("waitUntilIdle"))) hook();
+            trace_.wait();
+            trace_.calls(world_);
             break;
         case StepKind::fire:
             // The line tells that a handler ran, which is known once it has; its calls

@@ -14,7 +14,7 @@
 
 namespace hostrun {
 
-enum class StepKind { load, unload, fire, frames, command, online, game, screen, add, remove, update };
+enum class StepKind { load, unload, wait, fire, frames, command, online, game, screen, add, remove, update };
 
 // The fields an "update" step changes; the others stay as they are.
 struct PlayerPatch {

@@ -13,7 +13,7 @@ namespace {
 using nlohmann::json;
 
 constexpr char kStepForms[] =
-    "a step is \"load\", \"unload\" or an object with one key: \"fire\", \"frames\", \"command\", "
+    "a step is \"load\", \"unload\", \"wait\" or an object with one key: \"fire\", \"frames\", \"command\", "
     "\"online\", \"game\", \"screen\", \"add\", \"remove\" or \"update\"";
 constexpr char kScenarioFields[] =
     "a scenario has \"screen\", \"online\", \"game\", \"data\", \"players\" and \"steps\"";
@@ -209,6 +209,11 @@ Step step(const json& value, const std::string& where, Simulated& state) {
             if (!state.loaded) fail(where, "\"unload\" while the module is not loaded");
             state.loaded = false;
             step.kind = StepKind::unload;
+            return step;
+        }
+        if (name == "wait") {
+            if (!state.loaded) fail(where, "\"wait\" while the module is not loaded");
+            step.kind = StepKind::wait;
             return step;
         }
         fail(where, "unknown step " + inQuotes(name) + "; " + kStepForms);

@@ -66,6 +66,8 @@ void TraceWriter::event(const std::string& name) {
     write(out_, Line{{"host", "event"}, {"name", utf8::replaceInvalid(name)}});
 }
 
+void TraceWriter::wait() { write(out_, Line{{"host", "wait"}}); }
+
 void TraceWriter::frame() { write(out_, Line{{"host", "frame"}}); }
 
 void TraceWriter::command(const std::string& line) {

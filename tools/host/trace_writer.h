@@ -21,6 +21,7 @@ public:
     void load();
     void event(const std::string& name);
     void frame();
+    void wait();
     void command(const std::string& line);
     void unload(std::size_t hooks, std::size_t drawables);
 

@@ -78,8 +78,8 @@ const std::string kScenarios = "tests/tools/host/scenarios/";
 struct GoldenCase {
     std::string label{};
     std::string scenario{};  // in the source tree
-    std::string module{};  // beside the runner; empty: the runner's default
-    std::string golden{};  // in the source tree
+    std::string module{};    // beside the runner; empty: the runner's default
+    std::string golden{};    // in the source tree
     std::vector<std::string> options{};
     // The data folder, in the source tree: given with --data, and copied along with the
     // scenario for nonAsciiFolders.
@@ -107,6 +107,12 @@ TEST_P(GoldenTrace, MatchesTheGoldenFile) {
         fs::copy(kSource / c.data, home / u8"データ", fs::copy_options::recursive);
         trace = home / u8"トレース.jsonl";
         arguments = {utf8(home / u8"シナリオ.json"), "--data", utf8(home / u8"データ")};
+    } else if (c.module.empty()) {
+        // Veltrona keeps the player's choices and its name images in the data folder: each
+        // case gets its own copy, so that cases neither meet nor change the source tree.
+        auto data = scratch / "data";
+        fs::copy(kSource / c.data, data, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+        arguments = {utf8(kSource / c.scenario), "--data", utf8(data)};
     } else {
         arguments = {utf8(kSource / c.scenario)};
         if (c.dataOption) arguments.insert(arguments.end(), {"--data", utf8(kSource / c.data)});
@@ -154,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
         // has one as a regular file (or a link to one), else the shared file.
         GoldenCase{.label = "veltrona_own_glyph_files",
                    .scenario = kScenarios + "veltrona_own_glyph_files.json",
-                   .golden = kScenarios + "veltrona_own_glyph_files.trace.jsonl"},
+                   .golden = kScenarios + "veltrona_own_glyph_files.trace.jsonl",
+                   .data = kScenarios + "own_files_data"},
         // The layout word: scaled on three screens, an unknown word, back to fixed, and a
         // new load that starts fixed.
         GoldenCase{.label = "veltrona_scaled_layout",
@@ -205,6 +212,17 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenCase{.label = "veltrona_missing_glyphs",
                    .scenario = kScenarios + "veltrona_missing_glyphs.json",
                    .golden = kScenarios + "veltrona_missing_glyphs.trace.jsonl"},
+        // Names set as text: switched to mid-match, waited for, a rename, both layouts and a
+        // new screen, back to glyph files, and a new load that starts as the last one ended.
+        GoldenCase{.label = "veltrona_text_names",
+                   .scenario = kScenarios + "veltrona_text_names.json",
+                   .golden = kScenarios + "veltrona_text_names.trace.jsonl",
+                   .data = kScenarios + "text_data"},
+        // A damaged choices file, then text chosen with no font to be had: glyph files draw.
+        GoldenCase{.label = "veltrona_text_without_fonts",
+                   .scenario = kScenarios + "veltrona_text_without_fonts.json",
+                   .golden = kScenarios + "veltrona_text_without_fonts.trace.jsonl",
+                   .data = kScenarios + "nofont_data"},
         // The probe: every kind of trace line, and what the host does around them.
         GoldenCase{.label = "probe_calls",
                    .scenario = kScenarios + "probe_calls.json",
@@ -425,9 +443,14 @@ INSTANTIATE_TEST_SUITE_P(
             "unknown_step_name",
             R"({"steps": ["load", "reload"]})",
             {"{scenario}"},
-            "{scenario}: steps[1]: unknown step \"reload\"; a step is \"load\", \"unload\" or an object "
+            "{scenario}: steps[1]: unknown step \"reload\"; a step is \"load\", \"unload\", \"wait\" or an "
+            "object "
             "with one key: \"fire\", \"frames\", \"command\", \"online\", \"game\", \"screen\", \"add\", "
             "\"remove\" or \"update\""},
+        BadInputCase{"wait_before_load",
+                     R"({"steps": ["wait"]})",
+                     {"{scenario}"},
+                     "{scenario}: steps[0]: \"wait\" while the module is not loaded"},
         BadInputCase{"unknown_step_key",
                      R"({"steps": [{"jump": 1}]})",
                      {"{scenario}"},
@@ -436,10 +459,11 @@ INSTANTIATE_TEST_SUITE_P(
                      R"({"steps": [{"frames": 1, "fire": "E"}]})",
                      {"{scenario}"},
                      "{scenario}: steps[0]: a step object has exactly one key, this one has 2"},
-        BadInputCase{"step_a_number",
-                     R"({"steps": [3]})",
-                     {"{scenario}"},
-                     "{scenario}: steps[0]: a step is \"load\", \"unload\" or an object with one key"},
+        BadInputCase{
+            "step_a_number",
+            R"({"steps": [3]})",
+            {"{scenario}"},
+            "{scenario}: steps[0]: a step is \"load\", \"unload\", \"wait\" or an object with one key"},
         BadInputCase{"frames_negative",
                      R"({"steps": [{"frames": -1}]})",
                      {"{scenario}"},

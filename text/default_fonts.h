@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "font_face.h"
+#include "font_source.h"
 
 // A font of a default chain: its file in the system's fonts folder, and how to name it to a
 // user who lacks it.

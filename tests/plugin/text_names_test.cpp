@@ -1,0 +1,239 @@
+// Names set as text, through the plugin as the host drives it: the choice and what lasts of
+// it, the worker's images taking the rows' place, and everything that drops or replaces them.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "name_size.h"
+#include "names.h"
+#include "plugin_fixture.h"
+#include "settings_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using sim::Op;
+
+const char kFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+const char kCjkFont[] = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
+
+class TextNames : public PluginFixture {
+protected:
+    TextNames() {
+        listFonts({kFont, kCjkFont});
+        world.players = {human("a", "Ann", 0, 30), human("b", "たなか", 1, 20), human("c", "Zoë", 1, 10)};
+    }
+
+    void listFonts(const std::vector<std::string>& fonts) {
+        fs::create_directories(world.dataFolder / "veltrona");
+        std::ofstream list(world.dataFolder / "veltrona" / "fonts.txt", std::ios::binary);
+        for (const auto& font : fonts) list << font << '\n';
+    }
+
+    // Loaded, names as text, the scoreboard open: every name queued.
+    void openWithText() {
+        plugin.onLoad();
+        world.runCommand("Veltrona text");
+        world.fire(veltrona::kEventOpenScoreboard);
+    }
+
+    void frame() {
+        world.calls.clear();
+        world.drawFrame();
+    }
+
+    // The images the last frame drew, by file name, in draw order.
+    std::vector<std::string> drawn() const {
+        std::vector<std::string> files;
+        for (const auto& call : world.calls) {
+            if (call.op != Op::DrawTexture) continue;
+            files.push_back(sim::utf8(world.images.at(call.value).path.lexically_relative(world.dataFolder)));
+        }
+        return files;
+    }
+
+    std::size_t nameImagesDrawn() const {
+        auto files = drawn();
+        return static_cast<std::size_t>(
+            std::count_if(files.begin(), files.end(),
+                          [](const std::string& file) { return file.starts_with("veltrona/cache/"); }));
+    }
+
+    std::size_t glyphsDrawn() const { return drawn().size() - nameImagesDrawn(); }
+
+    const NameText& textOf(const std::string& key) const {
+        return findPlayerGlyphs(plugin.roster().glyphs, key)->text;
+    }
+};
+
+TEST_F(TextNames, AllNamesReadyAfterTheWorkerIsDoneAFewPerFrame) {
+    world.players.push_back(human("d", "Dmitri", 0, 5));
+    world.players.push_back(human("e", "Eve", 1, 4));
+    openWithText();
+    plugin.waitForTextWork();
+    frame();
+    EXPECT_EQ(nameImagesDrawn(), static_cast<std::size_t>(kNameImagesPerFrame));
+    frame();
+    EXPECT_EQ(nameImagesDrawn(), 5u);
+    EXPECT_EQ(glyphsDrawn(), 0u);
+    // One image a row, at the row's start, at its own size.
+    for (const auto& call : world.calls) {
+        if (call.op == Op::DrawTexture) {
+            EXPECT_EQ(call.scale, 1.0f);
+        } else if (call.op == Op::SetPosition && call.position.X != 0) {
+            EXPECT_EQ(call.position.X, layout::kNameStartX);
+        }
+    }
+    frame();
+    EXPECT_EQ(std::count_if(world.calls.begin(), world.calls.end(),
+                            [](const sim::Call& call) { return call.op == Op::ImageWrapper; }),
+              0);
+}
+
+// The frame that queues a name cannot draw it: the worker has not set it yet, and the frame
+// waits for nobody. The rows draw their glyph files until the images are made.
+TEST_F(TextNames, ANameIsReadyOnlyAfterTheFrameThatQueuedIt) {
+    openWithText();
+    world.screen = {2560, 1440};
+    frame();  // a new size: every name is queued again, from this frame
+    EXPECT_EQ(nameImagesDrawn(), 0u);
+    EXPECT_GT(glyphsDrawn(), 0u);
+    plugin.waitForTextWork();
+    frame();
+    EXPECT_EQ(nameImagesDrawn(), 3u);
+    EXPECT_EQ(textOf("a").request->size, layout::nameSizeOn({2560, 1440}, layout::Choice::scaled));
+}
+
+TEST_F(TextNames, SwitchingBothWaysMidMatch) {
+    openWithText();
+    plugin.waitForTextWork();
+    frame();
+    EXPECT_EQ(nameImagesDrawn(), 3u);
+
+    world.runCommand("Veltrona glyphs");
+    EXPECT_FALSE(textOf("a").image);
+    EXPECT_FALSE(textOf("a").request);
+    frame();
+    EXPECT_EQ(nameImagesDrawn(), 0u);
+    EXPECT_EQ(glyphsDrawn(), 3u + 3u + 3u);
+
+    // The worker stayed; the names come from its cache.
+    world.runCommand("Veltrona text");
+    plugin.waitForTextWork();
+    frame();
+    EXPECT_EQ(nameImagesDrawn(), 3u);
+}
+
+TEST_F(TextNames, ARenameWhileItsImageIsBeingSetDrawsTheNewName) {
+    openWithText();
+    world.fire(veltrona::kEventCloseScoreboard);
+    world.players[0]->name = "Annabel";
+    world.fire(veltrona::kEventTeamChanged);  // before the worker is done with "Ann"
+    world.fire(veltrona::kEventOpenScoreboard);
+    plugin.waitForTextWork();
+    frame();
+    ASSERT_TRUE(textOf("a").image);
+    EXPECT_EQ(textOf("a").request->name, "Annabel");
+    EXPECT_EQ(nameImagesDrawn(), 3u);
+}
+
+TEST_F(TextNames, UnloadWithWorkQueuedStopsTheWorkerAndReturns) {
+    for (int i = 0; i < 200; ++i)
+        world.players.push_back(human("x" + std::to_string(i), "Player " + std::to_string(i), 1));
+    openWithText();
+    world.calls.clear();
+    plugin.onUnload();
+    EXPECT_FALSE(plugin.textNames().worker);
+    EXPECT_TRUE(world.drawables.empty());
+    EXPECT_TRUE(std::none_of(world.calls.begin(), world.calls.end(),
+                             [](const sim::Call& call) { return call.op == Op::ImageWrapper; }));
+}
+
+TEST_F(TextNames, WithoutFontsTheNamesStayDrawnFromGlyphFiles) {
+    listFonts({"missing.ttf"});
+    openWithText();
+    auto lines = logLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), std::string(veltrona::kLogNoListedFont)), lines.end());
+    EXPECT_FALSE(namesAsText(plugin.textNames()));
+    plugin.waitForTextWork();
+    frame();
+    EXPECT_EQ(nameImagesDrawn(), 0u);
+    EXPECT_EQ(glyphsDrawn(), 9u);
+}
+
+TEST_F(TextNames, TheChoicesLastIntoTheNextLoad) {
+    plugin.onLoad();
+    world.runCommand("Veltrona fixed text");
+    plugin.onUnload();
+
+    Veltrona next;
+    next.cvarManager = plugin.cvarManager;
+    next.gameWrapper = plugin.gameWrapper;
+    world.calls.clear();
+    next.onLoad();
+    EXPECT_EQ(next.overlay().layoutChoice, layout::Choice::fixed);
+    EXPECT_TRUE(namesAsText(next.textNames()));
+    EXPECT_EQ(logLines().front(), "Veltrona: on, fixed layout, names set as text");
+    next.onUnload();
+}
+
+TEST_F(TextNames, ADamagedChoicesFileMeansTheDefaultsAndIsReplacedAtTheNextChange) {
+    const auto file = settingsFile(world.dataFolder);
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << "layout=fixed\nnames=sideways\n";
+    plugin.onLoad();
+    ASSERT_FALSE(logLines().empty());
+    EXPECT_TRUE(logLines().front().starts_with(veltrona::kLogSettingsNotUsed)) << logLines().front();
+    EXPECT_EQ(plugin.overlay().layoutChoice, layout::Choice::scaled);
+    EXPECT_FALSE(plugin.textNames().chosen);
+
+    world.runCommand("Veltrona fixed");
+    const auto read = readSettings(file);
+    EXPECT_EQ(read.state, SettingsState::read);
+    EXPECT_EQ(read.settings.layout, layout::Choice::fixed);
+}
+
+// Each layout sets the names at the height its rows have and to the screen's edge, and
+// draws each one where the row's glyphs would start.
+struct LayoutCase {
+    const char* label;
+    const char* word;
+    Vector2 screen;
+    NameSize size;
+    Vector2 firstRowStart;
+
+    friend void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class TextNamesInLayout : public TextNames, public testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(TextNamesInLayout, SetToTheRowAndDrawnAtItsStart) {
+    const auto& c = GetParam();
+    world.screen = c.screen;
+    world.players = {human("a", "Ann", 0)};
+    plugin.onLoad();
+    world.runCommand(std::string("Veltrona text ") + c.word);
+    world.fire(veltrona::kEventOpenScoreboard);
+    plugin.waitForTextWork();
+    frame();
+    ASSERT_EQ(nameImagesDrawn(), 1u);
+    EXPECT_EQ(textOf("a").request->size, c.size);
+    auto draw = std::find_if(world.calls.begin(), world.calls.end(),
+                             [](const sim::Call& call) { return call.op == Op::DrawTexture; });
+    EXPECT_EQ(std::prev(draw)->position, c.firstRowStart);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, TextNamesInLayout,
+    testing::Values(LayoutCase{"fixed_1080p", "fixed", {1920, 1080}, {57, 420}, {1500, 409}},
+                    LayoutCase{"fixed_1440p", "fixed", {2560, 1440}, {57, 1060}, {1500, 589}},
+                    LayoutCase{"scaled_1080p", "scaled", {1920, 1080}, {57, 420}, {1500, 409}},
+                    LayoutCase{"scaled_1440p", "scaled", {2560, 1440}, {76, 560}, {2000, 545}},
+                    LayoutCase{"scaled_720p", "scaled", {1280, 720}, {38, 280}, {1000, 272}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+}  // namespace

@@ -1,0 +1,109 @@
+// Which fonts text mode sets names with: the player's list, or the system's default chain.
+
+#include "font_list.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "default_fonts.h"
+#include "path_text.h"
+#include "scratch_data.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Font {
+    fs::path path;
+    long face;
+    bool operator==(const Font&) const = default;
+};
+
+std::vector<Font> fontsOf(const FontList& list) {
+    std::vector<Font> fonts;
+    for (const auto& font : list.fonts) fonts.push_back({font.path, font.faceIndex});
+    return fonts;
+}
+
+// One line each, the last without a line end.
+std::string lines(const std::vector<std::string>& each) {
+    std::string text;
+    for (const auto& line : each) text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
+
+class FontListFolder : public testing::Test {
+protected:
+    FontListFolder() { fs::create_directories(own()); }
+
+    fs::path own() const { return data.path() / "veltrona"; }
+
+    void writeList(const std::string& text) const {
+        EXPECT_EQ(fontListFile(data.path()), own() / "fonts.txt");
+        std::ofstream(own() / "fonts.txt", std::ios::binary) << text;
+    }
+
+    ScratchData data;
+};
+
+TEST_F(FontListFolder, GivesTheListedFontsThatExist) {
+    // A relative path is the list's folder's; the name is not ASCII, which Windows reads
+    // right only as UTF-8.
+    const std::string mine =
+        "mine/\xC3\xB1"
+        "ame.ttf";
+    const auto relative = own() / pathFromUtf8(mine);
+    fs::create_directories(relative.parent_path());
+    fs::copy_file(kDejaVuSans, relative);
+    const auto absolute = data.path() / "elsewhere.ttc";
+    fs::copy_file(kNotoSansCjk, absolute);
+    const auto elsewhere = displayText(absolute);
+    writeList(lines({"\xEF\xBB\xBF# my fonts\r", mine + "\r", "\r", "   ", "  " + elsewhere + " | 2 ",
+                     "gone.ttf", "#" + elsewhere, "mine", mine + "|x", elsewhere + "|-1"}));
+    const auto list = chosenFonts(data.path());
+    EXPECT_TRUE(list.fromFile);
+    EXPECT_EQ(fontsOf(list), (std::vector<Font>{{relative, 0}, {absolute, 2}}));
+    EXPECT_EQ(list.problems, (std::vector<std::string>{
+                                 "fonts.txt line 6: \"gone.ttf\" not found",
+                                 "fonts.txt line 8: \"mine\" is not a file",
+                                 "fonts.txt line 9: \"" + mine + "|x\" not found",
+                                 "fonts.txt line 10: \"" + elsewhere + "|-1\" not found",
+                             }));
+}
+
+TEST_F(FontListFolder, AListOfMissingFontsGivesNone) {
+    writeList("a.ttf\nb.ttc|1\n");
+    const auto list = chosenFonts(data.path());
+    EXPECT_TRUE(list.fromFile);
+    EXPECT_TRUE(list.fonts.empty());
+    EXPECT_EQ(list.problems, (std::vector<std::string>{"fonts.txt line 1: \"a.ttf\" not found",
+                                                       "fonts.txt line 2: \"b.ttc\" not found"}));
+}
+
+TEST_F(FontListFolder, AListThatIsNoFileGivesNone) {
+    fs::create_directory(own() / "fonts.txt");
+    const auto list = chosenFonts(data.path());
+    EXPECT_TRUE(list.fromFile);
+    EXPECT_TRUE(list.fonts.empty());
+    EXPECT_EQ(list.problems, std::vector<std::string>{"fonts.txt: not a regular file"});
+}
+
+TEST_F(FontListFolder, WithoutAListTheDefaultChainsInstalledFonts) {
+    const auto list = chosenFonts(data.path());
+    EXPECT_FALSE(list.fromFile);
+    EXPECT_TRUE(list.problems.empty());
+    const auto installed = findDefaultFonts(defaultFontChain()).installed;
+#if !defined(_WIN32)
+    // Debian's fonts are installed here; Wine's Windows folder may hold none of Windows' own.
+    ASSERT_FALSE(installed.empty());
+#endif
+    std::vector<Font> expected;
+    for (const auto& font : installed) expected.push_back({font.path, font.faceIndex});
+    EXPECT_EQ(fontsOf(list), expected);
+}
+
+}  // namespace

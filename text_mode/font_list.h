@@ -1,0 +1,35 @@
+#pragma once
+
+// Which fonts text mode sets names with: the player's own list in Veltrona's folder, or else
+// the system's default chain.
+//
+// The list, fonts.txt, is UTF-8 text naming one font file per line, in fallback order, the
+// main font first. Blank lines and lines starting with # are skipped, and spaces around a
+// line are not part of it. A relative path is taken from the list's own folder. A face of a
+// collection other than its first follows the path after a bar:
+//
+//     C:\Windows\Fonts\cambria.ttc|1
+//
+// A bar cannot be part of a Windows file name; elsewhere, a bar followed by nothing but
+// digits at the end of a line always gives a face.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "font_source.h"
+
+// <data>/veltrona/fonts.txt
+std::filesystem::path fontListFile(const std::filesystem::path& dataFolder);
+
+struct FontList {
+    std::vector<FontSource> fonts;  // in fallback order, main font first
+    bool fromFile = false;          // the data folder's list, else the default chain
+    // What of the list cannot be used, a line each: `fonts.txt line 3: "x.ttf" not found`.
+    std::vector<std::string> problems;
+};
+
+// The fonts the data folder's list names that exist, or without a list, the default chain's
+// fonts that are installed. A list that names no usable font gives none: the player's
+// choice is not silently replaced.
+FontList chosenFonts(const std::filesystem::path& dataFolder);

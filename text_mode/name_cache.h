@@ -1,0 +1,59 @@
+#pragma once
+
+// Names set as images, kept as PNG files in Veltrona's cache folder so that a name met again,
+// in this match or after a reload, is read rather than set anew. The folder is bounded: the
+// names met longest ago go first.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "rgba_image.h"
+
+class TextFonts;
+
+// <data>/veltrona/cache
+std::filesystem::path cacheFolder(const std::filesystem::path& dataFolder);
+
+// What the chain's fonts are, to tell apart images set with other fonts: the same for the
+// same font files wherever they lie and on every platform, different when a font is
+// updated. Per font, in chain order: its face, its file's size, and its `head` table's
+// checksum adjustment and revision where it has one.
+std::string fontsIdentity(const TextFonts& fonts);
+
+// The name of the file an image of `name` is kept under, set with these fonts at this
+// height and cut to this width: 16 lowercase hex digits and ".png", the same on every
+// platform and build.
+std::string cacheFileName(std::string_view name, std::string_view fontsIdentity, int height, int maxWidth);
+
+struct CacheBound {
+    std::size_t files;
+    std::uintmax_t bytes;
+};
+
+// A few thousand names, a few tens of megabytes.
+inline constexpr CacheBound kCacheBound{4000, 40ull << 20};
+
+struct CacheUsage {
+    std::size_t files = 0;
+    std::uintmax_t bytes = 0;
+};
+
+// Removes the cache's images least lately written or used until the folder is within
+// `bound`, and the temporary files a crash left (an hour old). Everything else in the folder
+// (other files, folders, links) is left alone. What cannot be removed is skipped; a folder
+// that cannot be read is empty. Returns what is left.
+CacheUsage pruneCache(const std::filesystem::path& folder, CacheBound bound);
+
+// Keeps `image` as `fileName` in `folder`, creating the folder: written to a temporary file
+// beside it, then renamed to the name unless a file already stands there, which is kept.
+// Returns the bytes written, 0 when a file was kept. Throws std::runtime_error naming the
+// file and why, leaving no temporary file.
+std::uintmax_t storeNameImage(const std::filesystem::path& folder, const std::string& fileName,
+                              const pngfile::RgbaImage& image);
+
+// Marks a cache file as just used (its last write time now), so that pruning keeps it among
+// the names met lately; false when there is no such file.
+bool markUsed(const std::filesystem::path& file);

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "name_text.h"
+#include "text_fonts.h"
+
+// The one thread that sets names as images and keeps them in the cache folder, so that the
+// game thread never waits for a font or a file. It makes no host call: the game thread
+// makes the textures from the files it leaves.
+class TextWorker {
+public:
+    TextWorker(std::unique_ptr<TextFonts> fonts, std::filesystem::path cacheFolder);
+    // Drops the work not yet started and waits for the thread.
+    ~TextWorker();
+    TextWorker(const TextWorker&) = delete;
+    TextWorker& operator=(const TextWorker&) = delete;
+
+    // Hands the requests over, leaving `outbox` empty. With `wait` false it gives up at once
+    // when the worker holds the queue (the requests stay in `outbox` for the next try), so
+    // that a frame never waits on it.
+    void send(std::vector<std::shared_ptr<NameRequest>>& outbox, bool wait);
+
+    // Returns once everything sent has been worked on: for tests and the host runner.
+    void waitUntilIdle();
+
+    // Why the last name that could not be made failed, once; empty if none did since.
+    std::string takeProblem();
+
+private:
+    void run();
+    void work(NameRequest& request);
+
+    std::unique_ptr<TextFonts> fonts_;
+    std::filesystem::path folder_;
+    std::string fontsIdentity_;
+    std::uintmax_t cacheFiles_ = 0;
+    std::uintmax_t cacheBytes_ = 0;
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable idle_;
+    std::deque<std::shared_ptr<NameRequest>> queue_;
+    bool busy_ = false;
+    bool stopping_ = false;
+    std::string problem_;
+    std::thread thread_;
+};
