@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "CanvasWrapper.h"
 #include "GameWrapper.h"
@@ -18,6 +20,12 @@ struct Overlay {
     // A frame that failed stops the drawing until the scoreboard opens again, rather than
     // failing (and saying so) sixty times a second.
     bool drawingStopped = false;
+    // Each row's record as of the roster's version `rowRecordsVersion`: records stay where
+    // they are until the roster changes, and a lookup per row per frame costs more than the
+    // name image it finds.
+    std::vector<const PlayerGlyphs*> rowRecords;
+    const Roster* rowRecordsOf = nullptr;
+    std::uint64_t rowRecordsVersion = 0;
 };
 
 // Starts calling `draw` every frame. It refers to the overlay's holder without owning it:

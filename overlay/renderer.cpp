@@ -26,9 +26,16 @@ void drawGlyphRows(Overlay& overlay, const Roster& roster, GameWrapper& game, Ca
     canvas.SetPosition({0, 0});
 
     const auto& rows = roster.rows;
+    if (overlay.rowRecordsOf != &roster || overlay.rowRecordsVersion != roster.version) {
+        overlay.rowRecords.clear();
+        for (const auto& entry : rows)
+            overlay.rowRecords.push_back(findPlayerGlyphs(roster.glyphs, entry.playerKey));
+        overlay.rowRecordsOf = &roster;
+        overlay.rowRecordsVersion = roster.version;
+    }
     for (std::int32_t row = 0; row < static_cast<std::int32_t>(rows.size()); ++row) {
         // A row whose key has no glyphs keeps its place and draws nothing.
-        const auto* player = findPlayerGlyphs(roster.glyphs, rows[row].playerKey);
+        const auto* player = overlay.rowRecords[static_cast<std::size_t>(row)];
         if (player == nullptr) continue;
         const std::int32_t y = layout::rowY(row, roster.teamZeroRowCount, height);
 
@@ -36,8 +43,7 @@ void drawGlyphRows(Overlay& overlay, const Roster& roster, GameWrapper& game, Ca
         if (player->text.image) {
             canvas.SetPosition(scaled ? layout::scaledPosition(layout::kNameStartX, y, mapping)
                                       : Vector2{layout::kNameStartX, y});
-            std::shared_ptr<ImageWrapper> image = player->text.image;
-            canvas.DrawTexture(image.get(), layout::kNameImageScale);
+            canvas.DrawTexture(player->text.image.get(), layout::kNameImageScale);
             continue;
         }
 

@@ -26,6 +26,7 @@ PruneReport pruneRoster(Roster& roster, GameWrapper& game) {
         report.erasedKeys.push_back(roster.rows[row].playerKey);
     }
     roster.rows = std::move(kept);
+    ++roster.version;
     if (report.erasedKeys.empty()) return report;
     // A key's glyphs go with its last player, spectators included, so that a player who comes
     // back gets them afresh and one who stays keeps drawing.
@@ -54,6 +55,7 @@ void orderRoster(Roster& roster) {
     // Stable, so that rows equal in team, score and name keep their order at any roster
     // size. std::string compares bytes as unsigned, shorter first on a common prefix.
     auto& rows = roster.rows;
+    ++roster.version;
     std::stable_sort(rows.begin(), rows.end(), [](const RosterEntry& a, const RosterEntry& b) {
         if (a.score != b.score) return a.score > b.score;
         return a.displayName < b.displayName;

@@ -14,6 +14,9 @@ struct Roster {
     // The first this many rows (once ordered) are team zero's and go over the upper block.
     std::int32_t teamZeroRowCount = 0;
     GlyphStore glyphs;
+    // Counts the changes to the rows and to which keys have records, so that the renderer can
+    // keep each row's record from one change to the next instead of looking it up every frame.
+    std::uint64_t version = 0;
 };
 
 // A player whose name has characters without a glyph file, as the rebuild met it.

@@ -15,6 +15,8 @@ RebuildReport rebuildRoster(Roster& roster, GameWrapper& game) {
     auto server = currentGame(game);
     if (!server) return report;
     report.gameFound = true;
+    // First: records may go below even if the rebuild then fails.
+    ++roster.version;
     const auto folder = glyphFolder(pathFromWide(game.GetDataFolderW()));
 
     std::vector<RosterEntry> rows;

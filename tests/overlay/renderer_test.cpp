@@ -41,7 +41,11 @@ protected:
 
     Roster roster;
     // The fixed layout's own pixels, unless a test chooses the scaled one.
-    Overlay overlay{.layoutChoice = layout::Choice::fixed};
+    Overlay overlay = [] {
+        Overlay fixed;
+        fixed.layoutChoice = layout::Choice::fixed;
+        return fixed;
+    }();
 
     float expectedScale = 0.5f;
 

@@ -142,8 +142,14 @@ TEST_F(TextNames, ARenameWhileItsImageIsBeingSetDrawsTheNewName) {
 }
 
 TEST_F(TextNames, UnloadWithWorkQueuedStopsTheWorkerAndReturns) {
-    for (int i = 0; i < 200; ++i)
-        world.players.push_back(human("x" + std::to_string(i), "Player " + std::to_string(i), 1));
+    // Built with += : GCC 12 misreads "x" + std::to_string(...) as an overlapping copy.
+    for (int i = 0; i < 200; ++i) {
+        std::string id = "x";
+        id += std::to_string(i);
+        std::string name = "Player ";
+        name += std::to_string(i);
+        world.players.push_back(human(id, name, 1));
+    }
     openWithText();
     world.calls.clear();
     plugin.onUnload();

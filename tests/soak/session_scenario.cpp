@@ -17,8 +17,9 @@ constexpr std::uint64_t kKanjiSpan = 20000;
 std::string strangerName(std::uint64_t match, int player) {
     std::string name;
     for (int i = 0; i < kSessionNameCharacters; ++i) {
-        auto step = (match * kSessionPlayersPerMatch + static_cast<std::uint64_t>(player)) * kSessionNameCharacters +
-                    static_cast<std::uint64_t>(i);
+        auto step =
+            (match * kSessionPlayersPerMatch + static_cast<std::uint64_t>(player)) * kSessionNameCharacters +
+            static_cast<std::uint64_t>(i);
         auto c = i % 3 == 0 ? static_cast<char32_t>(0x3042 + step % 80)
                             : static_cast<char32_t>(kFirstKanji + step % kKanjiSpan);
         name += utf8(c);
@@ -37,8 +38,10 @@ std::string strangerId(std::uint64_t match, int player) {
 
 }  // namespace
 
-json sessionScenario(std::uint64_t matches) {
+json sessionScenario(std::uint64_t matches, SessionNames names) {
+    const bool text = names == SessionNames::text;
     json steps = json::array({"load"});
+    if (text) steps.push_back({{"command", "Veltrona text"}});
     for (std::uint64_t match = 0; match < matches; ++match) {
         for (int p = 0; p < kSessionPlayersPerMatch; ++p) {
             steps.push_back({{"add",
@@ -50,6 +53,7 @@ json sessionScenario(std::uint64_t matches) {
         }
         for (int i = 0; i < kSessionScoreboardOpenings; ++i) {
             steps.push_back({{"fire", kOpenScoreboard}});
+            if (text) steps.push_back("wait");
             steps.push_back({{"frames", 1}});
             steps.push_back({{"fire", kCloseScoreboard}});
         }

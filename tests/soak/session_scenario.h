@@ -14,6 +14,10 @@ inline constexpr int kSessionPlayersPerMatch = 7;
 inline constexpr int kSessionNameCharacters = 12;
 inline constexpr int kSessionScoreboardOpenings = 3;
 
-nlohmann::json sessionScenario(std::uint64_t matches);
+// How the session's names are drawn: glyph files, or set as text (the command switches to
+// text after the load, and each opening waits for the worker first).
+enum class SessionNames { glyphs, text };
+
+nlohmann::json sessionScenario(std::uint64_t matches, SessionNames names = SessionNames::glyphs);
 
 }  // namespace soak

@@ -33,9 +33,10 @@ int write(const nlohmann::json& scenario, const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Writes a scenario for veltrona-host: a seeded random match, a long-open lobby or an "
-                 "evening of matches.",
-                 "soak_scenario"};
+    CLI::App app{
+        "Writes a scenario for veltrona-host: a seeded random match, a long-open lobby or an "
+        "evening of matches.",
+        "soak_scenario"};
     app.require_subcommand(1);
     app.fallthrough();  // -o after the subcommand too
     std::string output = "-";
@@ -57,9 +58,15 @@ int main(int argc, char** argv) {
     auto* session = app.add_subcommand(
         "session", "MATCHES online matches, each with seven new players who join, play and leave");
     session->add_option("--matches", matches, "Matches in the session")->capture_default_str();
+    bool text = false;
+    session->add_flag("--text", text, "Names set as text (\"Veltrona text\" after the load)");
 
     CLI11_PARSE(app, argc, argv);
     if (random->parsed()) return write(soak::randomScenario(seed, steps), output);
-    if (session->parsed()) return write(soak::sessionScenario(matches), output);
+    if (session->parsed()) {
+        return write(
+            soak::sessionScenario(matches, text ? soak::SessionNames::text : soak::SessionNames::glyphs),
+            output);
+    }
     return write(soak::lobbyScenario(frames), output);
 }
