@@ -123,11 +123,26 @@ std::runtime_error storeFailure(const fs::path& target, const std::string& why) 
     return std::runtime_error("cannot store the name image " + quoted(target) + ": " + why);
 }
 
+// A cache file as the prune weighs it: its name's hash rather than its path, as a path costs
+// a few hundred bytes and a cache holds thousands of files.
 struct CacheImage {
-    fs::path path;
+    std::uint64_t hash;
     fs::file_time_type written;
     std::uintmax_t bytes;
 };
+
+std::uint64_t hashOfName(std::string_view name) {
+    std::uint64_t hash = 0;
+    std::from_chars(name.data(), name.data() + kHashDigits, hash, 16);
+    return hash;
+}
+
+fs::path cacheFile(const fs::path& folder, std::uint64_t hash) {
+    std::string name;
+    appendHex(name, hash, kHashDigits);
+    name += kImageExtension;
+    return folder / name;
+}
 
 bool within(const CacheUsage& usage, CacheBound bound) {
     return usage.files <= bound.files && usage.bytes <= bound.bytes;
@@ -190,7 +205,7 @@ CacheUsage pruneCache(const fs::path& folder, CacheBound bound) {
         }
         const auto bytes = entry->file_size(ignored);
         if (ignored) continue;
-        images.push_back({entry->path(), written, bytes});
+        images.push_back({hashOfName(name), written, bytes});
         ++usage.files;
         usage.bytes += bytes;
     }
@@ -199,7 +214,7 @@ CacheUsage pruneCache(const fs::path& folder, CacheBound bound) {
     for (const auto& image : images) {
         if (within(usage, bound)) break;
         std::error_code notRemoved;
-        if (!fs::remove(image.path, notRemoved)) continue;
+        if (!fs::remove(cacheFile(folder, image.hash), notRemoved)) continue;
         --usage.files;
         usage.bytes -= image.bytes;
     }

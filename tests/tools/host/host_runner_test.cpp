@@ -218,6 +218,12 @@ INSTANTIATE_TEST_SUITE_P(
                    .scenario = kScenarios + "veltrona_text_names.json",
                    .golden = kScenarios + "veltrona_text_names.trace.jsonl",
                    .data = kScenarios + "text_data"},
+        // The game closes with names still being set: the runner lets the plugin and its
+        // worker go without waiting inside the system's unloading of the module.
+        GoldenCase{.label = "veltrona_text_left_loaded",
+                   .scenario = kScenarios + "veltrona_text_left_loaded.json",
+                   .golden = kScenarios + "veltrona_text_left_loaded.trace.jsonl",
+                   .data = kScenarios + "text_data"},
         // A damaged choices file, then text chosen with no font to be had: glyph files draw.
         GoldenCase{.label = "veltrona_text_without_fonts",
                    .scenario = kScenarios + "veltrona_text_without_fonts.json",
