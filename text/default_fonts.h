@@ -16,7 +16,8 @@ struct DefaultFont {
 
 // Debian: Noto Sans CJK draws what it has (its first face is the Japanese one), Noto's
 // families of the world's scripts what they have, DejaVu Sans the Latin, Greek and Cyrillic
-// letters left, then mathematical letters and symbols, and Noto Color Emoji the emoji.
+// letters left, Noto Sans the phonetic letters and signs DejaVu lacks, then mathematical
+// letters and symbols, and Noto Color Emoji the emoji.
 inline constexpr char kDebianFontsFolder[] = "/usr/share/fonts";
 inline constexpr DefaultFont kDebianFonts[] = {
     {"opentype/noto/NotoSansCJK-Regular.ttc", "Debian package fonts-noto-cjk"},
@@ -26,12 +27,15 @@ inline constexpr DefaultFont kDebianFonts[] = {
     {"truetype/noto/NotoSansDevanagari-Regular.ttf", "Debian package fonts-noto-core"},
     {"truetype/noto/NotoSansBengali-Regular.ttf", "Debian package fonts-noto-core"},
     {"truetype/noto/NotoSansTamil-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansKannada-Regular.ttf", "Debian package fonts-noto-core"},
     {"truetype/noto/NotoSansArmenian-Regular.ttf", "Debian package fonts-noto-core"},
     {"truetype/noto/NotoSansGeorgian-Regular.ttf", "Debian package fonts-noto-core"},
     {"truetype/noto/NotoSansEthiopic-Regular.ttf", "Debian package fonts-noto-core"},
     {"truetype/noto/NotoSansCherokee-Regular.ttf", "Debian package fonts-noto-core"},
     {"truetype/noto/NotoSansCanadianAboriginal-Regular.ttf", "Debian package fonts-noto-core"},
+    {"truetype/noto/NotoSansJavanese-Regular.ttf", "Debian package fonts-noto-core"},
     {"truetype/dejavu/DejaVuSans.ttf", "Debian package fonts-dejavu-core"},
+    {"truetype/noto/NotoSans-Regular.ttf", "Debian package fonts-noto-core"},
     {"truetype/noto/NotoSansMath-Regular.ttf", "Debian package fonts-noto-core"},
     {"truetype/noto/NotoSansSymbols-Regular.ttf", "Debian package fonts-noto-core"},
     {"truetype/noto/NotoSansSymbols2-Regular.ttf", "Debian package fonts-noto-core"},
@@ -40,20 +44,15 @@ inline constexpr DefaultFont kDebianFonts[] = {
 
 // The fonts every Windows 10 and 11 has, in an order for names: Latin, Greek, Cyrillic,
 // Arabic, Hebrew, Armenian and Georgian; Japanese, Korean, Chinese; Thai, the Indic
-// scripts, Ethiopic, Cherokee and Canadian syllabics; mathematical letters (the second face
+// scripts, Ethiopic, Cherokee, Canadian syllabics and Javanese; mathematical letters (the second face
 // of Cambria's collection), symbols, then colour emoji (Segoe UI Emoji draws in layers).
 inline constexpr DefaultFont kWindowsFonts[] = {
-    {"segoeui.ttf", "Segoe UI"},
-    {"YuGothR.ttc", "Yu Gothic"},
-    {"meiryo.ttc", "Meiryo"},
-    {"malgun.ttf", "Malgun Gothic"},
-    {"msyh.ttc", "Microsoft YaHei"},
-    {"LeelawUI.ttf", "Leelawadee UI"},
-    {"Nirmala.ttf", "Nirmala UI"},
-    {"ebrima.ttf", "Ebrima"},
-    {"gadugi.ttf", "Gadugi"},
-    {"cambria.ttc", "Cambria Math", 1},
-    {"seguisym.ttf", "Segoe UI Symbol"},
+    {"segoeui.ttf", "Segoe UI"},        {"YuGothR.ttc", "Yu Gothic"},
+    {"meiryo.ttc", "Meiryo"},           {"malgun.ttf", "Malgun Gothic"},
+    {"msyh.ttc", "Microsoft YaHei"},    {"LeelawUI.ttf", "Leelawadee UI"},
+    {"Nirmala.ttf", "Nirmala UI"},      {"ebrima.ttf", "Ebrima"},
+    {"gadugi.ttf", "Gadugi"},           {"javatext.ttf", "Javanese Text"},
+    {"cambria.ttc", "Cambria Math", 1}, {"seguisym.ttf", "Segoe UI Symbol"},
     {"seguiemj.ttf", "Segoe UI Emoji"},
 };
 

@@ -19,7 +19,15 @@ foreach(file Veltrona.dll veltrona-glyphs.exe INSTALL.txt
         data/assets/png/1f600.png   # grinning face, an emoji above U+FFFF
         data/assets/png/231a.png    # watch, an emoji below U+FFFF
         data/assets/png/1f3fb.png   # light skin tone
-        data/assets/png/1f1ef.png)  # regional indicator J
+        data/assets/png/1f1ef.png   # regional indicator J
+        data/assets/png/1d4d0.png   # mathematical bold script A
+        data/assets/png/2605.png    # black star
+        data/assets/png/2764.png    # heart, in colour
+        data/assets/png/1d0b.png    # small capital K
+        data/assets/png/5f20.png    # simplified Chinese zhang
+        data/assets/png/639.png     # Arabic ain
+        data/assets/png/ca0.png     # Kannada ttha
+        data/assets/png/a9c1.png)   # Javanese left rerenggan
   if(NOT EXISTS ${WORK}/${file})
     message(FATAL_ERROR "the package lacks ${file}")
   endif()

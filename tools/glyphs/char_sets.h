@@ -17,8 +17,9 @@ struct CharacterSetInfo {
 // Every set a user can name, "font" included, in the order the help lists them.
 std::vector<CharacterSetInfo> characterSets();
 
-// What a player gets without naming any set: Latin, Greek, Cyrillic, Japanese and Korean
-// names, and emoji.
+// What a player gets without naming any set: the letters of Latin, Greek, Cyrillic and the
+// world's scripts, the symbols and decorated letters players put in names, Japanese, Chinese
+// and Korean, and emoji.
 std::vector<std::string> defaultCharacterSets();
 
 // The characters of a named set other than "font", in ascending order.

@@ -131,9 +131,17 @@ int runCheck(const CheckOptions& options, std::ostream& out) {
         << (files.size() == 1 ? " glyph file" : " glyph files");
     if (missing.empty()) {
         out << ", all present.\n";
-        return 0;
+    } else {
+        out << "; " << missing.size() << " missing:\n";
+        printMissing(missing, out);
     }
-    out << "; " << missing.size() << " missing:\n";
-    printMissing(missing, out);
-    return 1;
+    const auto whole =
+        static_cast<std::size_t>(std::count_if(checks.begin(), checks.end(), [](const NameCheck& c) {
+            return std::all_of(c.glyphs.begin(), c.glyphs.end(), [](const auto& g) { return g.complete(); });
+        }));
+    const double percent = checks.empty() ? 100.0 : 100.0 * static_cast<double>(whole) / checks.size();
+    out << whole << " of " << checks.size() << (checks.size() == 1 ? " name" : " names") << " (" << std::fixed
+        << std::setprecision(1) << percent << " %) drawn whole.\n";
+    if (options.atLeastPercent) return percent >= *options.atLeastPercent ? 0 : 1;
+    return missing.empty() ? 0 : 1;
 }

@@ -10,6 +10,9 @@ struct CheckOptions {
     std::filesystem::path dataFolder;
     std::vector<std::string> names;
     std::optional<std::filesystem::path> namesFile;  // its names follow those given directly
+    // Succeed when at least this share of the names (in percent) is drawn whole, even with
+    // files missing: how a glyph set's coverage of a list of names is held to a bar.
+    std::optional<double> atLeastPercent;
 };
 
 struct GlyphFileStatus {
@@ -38,6 +41,7 @@ std::vector<NameCheck> checkNames(const std::vector<std::string>& names,
 // Prints every name's codes and files, marking the missing ones, then a summary that lists
 // each missing file with its character and the name it came from. Names are printed with
 // their control characters escaped (\x1b, \u009b), so that none reaches the terminal.
-// Returns 1 when any file is missing, 0 when all are there. Throws BadInput for a names
-// file that `build` would refuse too.
+// The last line says how many names are drawn whole. Returns 1 when any file is missing (or,
+// with atLeastPercent, when fewer names than that are whole), else 0. Throws BadInput for a
+// names file that `build` would refuse too.
 int runCheck(const CheckOptions& options, std::ostream& out);

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -119,6 +120,7 @@ struct CheckArguments {
     std::string dataFolder;
     std::string namesFile;
     std::vector<std::string> names;
+    std::optional<double> atLeast;
 };
 
 CLI::App* addBuild(CLI::App& app, BuildArguments& args) {
@@ -180,6 +182,10 @@ void addCheck(CLI::App& app, CheckArguments& args) {
         ->check(existingFolder());
     check->add_option("-n,--names", args.namesFile, "Names file, one name a line")->check(existingFile());
     check->add_option("names", args.names, "Names to check");
+    check
+        ->add_option("--at-least", args.atLeast,
+                     "Succeed when at least PERCENT % of the names are drawn whole, even with files missing")
+        ->check(CLI::Range(0.0, 100.0));
 }
 
 // Without --font, the system's default chain: its first font present draws, and the others
@@ -247,6 +253,7 @@ CheckOptions checkOptions(const CheckArguments& args) {
     options.dataFolder = pathFromUtf8(args.dataFolder);
     options.names = args.names;
     if (!args.namesFile.empty()) options.namesFile = pathFromUtf8(args.namesFile);
+    options.atLeastPercent = args.atLeast;
     return options;
 }
 

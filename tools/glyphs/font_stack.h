@@ -8,8 +8,9 @@
 #include "font_face.h"
 
 // The main font followed by its fallbacks, in order of preference: a character comes from
-// the first font that has it, except that a character shown as emoji by default comes from
-// the first colour font that has it, as players see it on their phones.
+// the first font that has it, except that a character shown as emoji by default, or a symbol
+// a colour font has (❤ ☠ ⚔, typed with U+FE0F), comes from the first colour font that has it,
+// as players see it on their phones.
 class FontStack {
 public:
     // Opens every font; throws ToolError naming the first that fails.

@@ -46,19 +46,26 @@ TEST_P(SetBoundaries, StartAndEndWhereTheyShouldWithThePluginsCodes) {
     EXPECT_EQ(glyphCodeOf(b.last), b.lastCode);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sets, SetBoundaries,
-                         testing::Values(SetBoundary{"ascii", 95, 0x20, "32", 0x7E, "126"},
-                                         SetBoundary{"latin", 224, 0xA0, "u\\a0", 0x17F, "u\\17f"},
-                                         SetBoundary{"latin-ext", 464, 0x180, "u\\180", 0x1EFF, "u\\1eff"},
-                                         SetBoundary{"greek-cyrillic", 391, 0x370, "u\\370", 0x4FF, "u\\4ff"},
-                                         SetBoundary{"hiragana", 93, 0x3041, "u\\3041", 0x309F, "u\\309f"},
-                                         SetBoundary{"katakana", 175, 0x30A0, "u\\30a0", 0xFF9F, "u\\ff9f"},
-                                         SetBoundary{"cjk-symbols", 64, 0x3000, "u\\3000", 0x303F, "u\\303f"},
-                                         SetBoundary{"fullwidth", 110, 0xFF01, "u\\ff01", 0xFFEE, "u\\ffee"},
-                                         SetBoundary{"hangul", 11172, 0xAC00, "u\\ac00", 0xD7A3, "u\\d7a3"},
-                                         SetBoundary{"jis-kanji", 6355, 0x4E00, "u\\4e00", 0x9FA0, "u\\9fa0"},
-                                         SetBoundary{"cjk", 97046, 0x3400, "u\\3400", 0x323AF, "u\\323af"},
-                                         SetBoundary{"emoji", 1205, 0x231A, "u\\231a", 0x1FAF8, "u\\1faf8"}));
+INSTANTIATE_TEST_SUITE_P(
+    Sets, SetBoundaries,
+    testing::Values(SetBoundary{"ascii", 95, 0x20, "32", 0x7E, "126"},
+                    SetBoundary{"latin", 224, 0xA0, "u\\a0", 0x17F, "u\\17f"},
+                    SetBoundary{"latin-ext", 464, 0x180, "u\\180", 0x1EFF, "u\\1eff"},
+                    SetBoundary{"greek-cyrillic", 391, 0x370, "u\\370", 0x4FF, "u\\4ff"},
+                    SetBoundary{"hiragana", 93, 0x3041, "u\\3041", 0x309F, "u\\309f"},
+                    SetBoundary{"katakana", 175, 0x30A0, "u\\30a0", 0xFF9F, "u\\ff9f"},
+                    SetBoundary{"cjk-symbols", 64, 0x3000, "u\\3000", 0x303F, "u\\303f"},
+                    SetBoundary{"fullwidth", 110, 0xFF01, "u\\ff01", 0xFFEE, "u\\ffee"},
+                    SetBoundary{"hangul", 11172, 0xAC00, "u\\ac00", 0xD7A3, "u\\d7a3"},
+                    SetBoundary{"jis-kanji", 6355, 0x4E00, "u\\4e00", 0x9FA0, "u\\9fa0"},
+                    SetBoundary{"cjk", 97046, 0x3400, "u\\3400", 0x323AF, "u\\323af"},
+                    SetBoundary{"emoji", 1205, 0x231A, "u\\231a", 0x1FAF8, "u\\1faf8"},
+                    SetBoundary{"latin-more", 624, 0x500, "u\\500", 0xAB6F, "u\\ab6f"},
+                    SetBoundary{"phonetic", 522, 0x250, "u\\250", 0x209C, "u\\209c"},
+                    SetBoundary{"symbols", 4251, 0x2010, "u\\2010", 0x1F9FF, "u\\1f9ff"},
+                    SetBoundary{"math-letters", 1024, 0x1D400, "u\\1d400", 0x1D7FF, "u\\1d7ff"},
+                    SetBoundary{"scripts", 2341, 0x531, "u\\531", 0xA9DF, "u\\a9df"},
+                    SetBoundary{"chinese", 20992, 0x4E00, "u\\4e00", 0x9FFF, "u\\9fff"}));
 
 // ---- Emoji: what shows as emoji by default, each code point of a sequence on its own.
 
@@ -120,9 +127,11 @@ TEST(JisKanji, AgreeWithTheSystemsEucJpConverter) {
             std::size_t inLeft = in.size();
             std::size_t outLeft = out.size();
             iconv(converter, nullptr, nullptr, nullptr, nullptr);
-            if (iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) continue;
+            if (iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1))
+                continue;
             if (out.size() - outLeft != 4) continue;
-            fromIconv.push_back(static_cast<CodePoint>(out[0] | (out[1] << 8) | (out[2] << 16) | (out[3] << 24)));
+            fromIconv.push_back(
+                static_cast<CodePoint>(out[0] | (out[1] << 8) | (out[2] << 16) | (out[3] << 24)));
         }
     }
     iconv_close(converter);

@@ -50,7 +50,10 @@ TEST_F(GlyphCheck, ListsEachGlyphsCodeAndFileAndWhetherItIsThere) {
 
 // What the plugin draws, no more: no cell for a variation selector, 128 glyphs at most.
 TEST_F(GlyphCheck, ChecksTheGlyphsThePluginDraws) {
-    auto checks = checkNames({"\xE2\x9D\xA4\xEF\xB8\x8F" "A", std::string(200, 'x')}, data.path());
+    auto checks = checkNames({"\xE2\x9D\xA4\xEF\xB8\x8F"
+                              "A",
+                              std::string(200, 'x')},
+                             data.path());
     ASSERT_EQ(checks.size(), 2u);
     ASSERT_EQ(checks[0].glyphs.size(), 2u);
     EXPECT_EQ(checks[0].glyphs[0].code, "u\\2764");
@@ -122,10 +125,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Wine cannot make links.
 #if !defined(_WIN32)
-INSTANTIATE_TEST_SUITE_P(
-    Links, OwnFileChoice,
-    testing::Values(ChoiceCase{"link_to_a_file", "\xC4\x85", Own::Link, false, "u105.png", true, ""}),
-    [](const testing::TestParamInfo<ChoiceCase>& info) { return info.param.label; });
+INSTANTIATE_TEST_SUITE_P(Links, OwnFileChoice,
+                         testing::Values(ChoiceCase{"link_to_a_file", "\xC4\x85", Own::Link, false,
+                                                    "u105.png", true, ""}),
+                         [](const testing::TestParamInfo<ChoiceCase>& info) { return info.param.label; });
 #endif
 
 // ---- What check prints.
@@ -153,6 +156,7 @@ Aą
   ffffffff.png  for bytes that are not UTF-8 (u\ffffffff) in "{ff}"
   u104.png      for Ą U+0104 in "🔥Ąą"
   u105.png      for ą U+0105 in "Aą" and 1 other name; i's 105.png stands in
+0 of 4 names (0.0 %) drawn whole.
 )";
 
 std::string replaceAll(std::string text, const std::string& token, const std::string& value) {
@@ -167,7 +171,7 @@ TEST_F(GlyphCheck, LinesUpItsColumnsAndNamesWhatEachMissingFileIsFor) {
     for (const char* stem : {"105", "412", "430", "43d"}) {
         std::ofstream(folder / (std::string(stem) + ".png")) << "png";
     }
-    CheckOptions options{data.path(), {"Ваня🔥", "Aą", "\xFF", "🔥Ąą"}, {}};
+    CheckOptions options{data.path(), {"Ваня🔥", "Aą", "\xFF", "🔥Ąą"}, {}, {}};
     std::ostringstream out;
     EXPECT_EQ(runCheck(options, out), 1);
 
@@ -175,6 +179,28 @@ TEST_F(GlyphCheck, LinesUpItsColumnsAndNamesWhatEachMissingFileIsFor) {
         replaceAll(replaceAll(kCheckOutput, "{f}", (folder / "").string()), "{ff}", std::string(1, '\xFF'));
     EXPECT_EQ(out.str(), expected);
 }
+
+// With a bar, check judges the share of names drawn whole rather than every file.
+struct BarCase {
+    const char* label;
+    double atLeast;
+    int status;
+
+    friend void PrintTo(const BarCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class CheckBar : public GlyphCheck, public testing::WithParamInterface<BarCase> {};
+
+TEST_P(CheckBar, PassesWhenEnoughNamesAreWhole) {
+    std::ofstream(glyphFolder(data.path()) / "65.png") << "png";
+    CheckOptions options{data.path(), {"A", "AA", "AAA", "A\xD0\xAF"}, {}, GetParam().atLeast};
+    std::ostringstream out;
+    EXPECT_EQ(runCheck(options, out), GetParam().status);
+    EXPECT_TRUE(out.str().ends_with("3 of 4 names (75.0 %) drawn whole.\n")) << out.str();
+}
+
+INSTANTIATE_TEST_SUITE_P(Bars, CheckBar, testing::Values(BarCase{"met", 75.0, 0}, BarCase{"missed", 75.1, 1}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 // A name may hold control characters that would retitle or recolour the terminal: check
 // shows them as escapes, on the name's own line and in the list of missing files.
@@ -184,6 +210,7 @@ TEST_F(GlyphCheck, ShowsTheControlCharactersOfNamesAsEscapes) {
                           "B",
                           "\xC2\x9B"
                           "31mA\x7F"},
+                         {},
                          {}};
     std::ostringstream out;
     runCheck(options, out);

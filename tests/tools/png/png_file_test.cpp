@@ -82,6 +82,58 @@ TEST_F(PngFile, ReadsBackEveryPixelWritten) {
     EXPECT_EQ(read.image->rgba, image.rgba);
 }
 
+// A glyph as the tool draws one: white, its shape in the alpha, soft at the edges.
+pngfile::RgbaImage whiteGlyph(int width, int height) {
+    pngfile::RgbaImage image{width, height, std::vector<std::uint8_t>(std::size_t(width) * height * 4)};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            auto* pixel = &image.rgba[(std::size_t(y) * width + x) * 4];
+            const int distance = std::abs(x - width / 2) + std::abs(y - height / 2);
+            const auto alpha = static_cast<std::uint8_t>(std::clamp(255 - 16 * (distance - 8), 0, 255));
+            pixel[0] = pixel[1] = pixel[2] = alpha == 0 ? 0 : 255;
+            pixel[3] = alpha;
+        }
+    }
+    return image;
+}
+
+// The PNG colour type, from the header: 4 grey with alpha, 6 RGBA.
+int colourType(const fs::path& file) { return static_cast<unsigned char>(contents(file).at(25)); }
+
+struct PackingCase {
+    const char* label;
+    pngfile::RgbaImage image;
+    int packedColourType;
+
+    friend void PrintTo(const PackingCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class PngPacking : public PngFile, public testing::WithParamInterface<PackingCase> {};
+
+// Packed as small as it goes, a file still reads back pixel for pixel as the plain one does;
+// a white glyph goes as grey with alpha, half the channels before compression.
+TEST_P(PngPacking, SmallestReadsBackAsTheFastOneAndIsNoLarger) {
+    const auto& c = GetParam();
+    const auto fast = folder / "fast.png";
+    pngfile::PngWriter().write(c.image, fast);
+    pngfile::PngWriter(pngfile::PngPacking::smallest).write(c.image, file);
+    const pngfile::PngLimits limits{.maxSide = 256, .maxBytes = 1 << 20};
+    auto packed = pngfile::readPng(file, limits);
+    auto plain = pngfile::readPng(fast, limits);
+    ASSERT_TRUE(packed.image) << packed.error;
+    ASSERT_TRUE(plain.image) << plain.error;
+    EXPECT_EQ(packed.image->rgba, c.image.rgba);
+    EXPECT_EQ(plain.image->rgba, c.image.rgba);
+    EXPECT_EQ(colourType(file), c.packedColourType);
+    EXPECT_EQ(colourType(fast), 6);
+    EXPECT_LE(fs::file_size(file), fs::file_size(fast));
+}
+
+INSTANTIATE_TEST_SUITE_P(Images, PngPacking,
+                         testing::Values(PackingCase{"white_glyph", whiteGlyph(84, 114), 4},
+                                         PackingCase{"colour", gradient(84, 114), 6}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
 TEST_F(PngFile, RefusesAnImageLargerThanAskedUnread) {
     pngfile::PngWriter().write(gradient(20, 5), file);
     const auto bytes = fs::file_size(file);
@@ -124,7 +176,8 @@ std::vector<NotAFileCase> notAFileCases() {
     };
     // Wine cannot make links.
 #if !defined(_WIN32)
-    cases.push_back({"dangling_link", [](const fs::path& at) { fs::create_symlink(at.string() + ".gone", at); },
+    cases.push_back({"dangling_link",
+                     [](const fs::path& at) { fs::create_symlink(at.string() + ".gone", at); },
                      "no such file"});
     cases.push_back({"link_to_an_endless_device",
                      [](const fs::path& at) { fs::create_symlink("/dev/zero", at); }, "not a regular file"});
