@@ -1,5 +1,13 @@
 cmake_minimum_required(VERSION 3.25)
 
+# A download a player takes without a second thought, default set and all.
+set(max_package_bytes 80000000)
+file(SIZE ${PACKAGE} package_bytes)
+if(package_bytes GREATER max_package_bytes)
+  message(FATAL_ERROR "the package is ${package_bytes} bytes, over ${max_package_bytes}: ${PACKAGE}")
+endif()
+message(STATUS "the package is ${package_bytes} bytes")
+
 include(${CMAKE_CURRENT_LIST_DIR}/unpack_package.cmake)
 
 # What a player installs: the module, the glyph tool, the note, and glyphs of every packaged set.
