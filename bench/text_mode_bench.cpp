@@ -85,8 +85,8 @@ void BM_NameReady(benchmark::State& state) {
     const auto cache = fs::temp_directory_path() / "veltrona-name-ready-bench";
     fs::remove_all(cache);
     sim::World world;
-    auto fonts = std::make_unique<TextFonts>(findDefaultFonts(defaultFontChain()).installed);
-    TextWorker worker(std::move(fonts), cache);
+    TextWorker worker([] { return std::make_unique<TextFonts>(findDefaultFonts(defaultFontChain()).installed); },
+                      cache);
     const NameSize size{57, 420};
     const std::vector<std::string> names = {"たなか", "Zoë", "Дмитрий", "علي", "🐱Sora🚀", "José"};
     std::vector<std::shared_ptr<NameRequest>> outbox;

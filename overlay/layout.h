@@ -34,6 +34,12 @@ inline constexpr unsigned char kDrawColour[4] = {255, 255, 255, 255};
 inline constexpr std::int32_t kReferenceWidth = 1920;
 inline constexpr std::int32_t kReferenceHeight = 1080;
 
+// The game's scoreboard blocks reach to the reference screen's right edge, framed by this
+// much; a name set as text ends this much inside the frame, so an ellipsis never sits on it.
+inline constexpr std::int32_t kBlockMargin = 8;
+inline constexpr std::int32_t kNameEndPadding = 6;
+inline constexpr std::int32_t kNameEndX = kReferenceWidth - kBlockMargin - kNameEndPadding;
+
 // Which of the two the player chose with the console command.
 enum class Choice { fixed, scaled };
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // The size a name is set at as one image, so that it takes the place of its row of glyphs:
-// one row pitch high on the screen, from the row's start to the screen's right edge.
+// one row pitch high on the screen, from the row's start to the scoreboard block's right edge
+// (where the game draws it, about the screen's centre), and never past the screen's.
 
 #include <algorithm>
 #include <cmath>
@@ -14,13 +15,14 @@
 namespace layout {
 
 inline NameSize nameSizeOn(Vector2 screen, Choice choice) {
-    if (choice == Choice::fixed) {
-        return {static_cast<int>(kRowPitch), std::max(0, screen.X - kNameStartX)};
-    }
     const auto mapping = scaledMapping(screen);
+    const int end = std::min(screen.X, truncToInt32(scaledX(kNameEndX, mapping)));
+    if (choice == Choice::fixed) {
+        return {static_cast<int>(kRowPitch), std::max(0, end - kNameStartX)};
+    }
     const int height = std::max(1, static_cast<int>(std::lround(kRowPitch * mapping.scale)));
     const int start = truncToInt32(scaledX(kNameStartX, mapping));
-    return {height, std::max(0, screen.X - start)};
+    return {height, std::max(0, end - start)};
 }
 
 }  // namespace layout

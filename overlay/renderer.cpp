@@ -41,8 +41,9 @@ void drawGlyphRows(Overlay& overlay, const Roster& roster, GameWrapper& game, Ca
 
         // A name set as text is one image, made for this screen: it fits without a cut.
         if (player->text.image) {
-            canvas.SetPosition(scaled ? layout::scaledPosition(layout::kNameStartX, y, mapping)
-                                      : Vector2{layout::kNameStartX, y});
+            const Vector2 start = scaled ? layout::scaledPosition(layout::kNameStartX, y, mapping)
+                                         : Vector2{layout::kNameStartX, y};
+            canvas.SetPosition({start.X + player->text.offsetX, start.Y + player->text.offsetY});
             canvas.DrawTexture(player->text.image.get(), layout::kNameImageScale);
             continue;
         }

@@ -25,6 +25,10 @@ struct NameRequest {
     std::string name;
     NameSize size;
     std::filesystem::path file;
+    // Where the image goes from the row's start, in screen pixels: it is grown past the row
+    // wherever ink reaches beyond it.
+    int offsetX = 0;
+    int offsetY = 0;
     std::atomic<NameState> state{NameState::queued};
 };
 
@@ -33,4 +37,6 @@ struct NameRequest {
 struct NameText {
     std::shared_ptr<NameRequest> request;
     std::shared_ptr<ImageWrapper> image;
+    int offsetX = 0;
+    int offsetY = 0;
 };

@@ -86,6 +86,29 @@ void toPremultiplied(FT_Library library, const FT_Bitmap& bitmap, PremultipliedI
     }
 }
 
+namespace {
+
+// One pixel from premultiplied to straight, rounded and capped: a sharpening filter can
+// leave a colour above its alpha.
+void straighten(const std::uint8_t* source, std::uint8_t* target) {
+    const unsigned alpha = source[3];
+    target[3] = source[3];
+    if (alpha == kOpaque) {
+        for (int channel = 0; channel < 3; ++channel) target[channel] = source[channel];
+        return;
+    }
+    for (int channel = 0; channel < 3; ++channel) {
+        const unsigned value = alpha == 0 ? 0 : (source[channel] * kOpaque + alpha / 2) / alpha;
+        target[channel] = static_cast<std::uint8_t>(std::min(value, kOpaque));
+    }
+}
+
+}  // namespace
+
+void toStraight(std::vector<std::uint8_t>& rgba) {
+    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) straighten(&rgba[i], &rgba[i]);
+}
+
 void blitStraight(const PremultipliedImage& from, int x, int y, pngfile::RgbaImage& to) {
     const int left = std::max(0, -x);
     const int right = std::min(from.width, to.width - x);
@@ -94,14 +117,7 @@ void blitStraight(const PremultipliedImage& from, int x, int y, pngfile::RgbaIma
     for (int row = top; row < bottom; ++row) {
         for (int column = left; column < right; ++column) {
             const auto* source = &from.rgba[(static_cast<std::size_t>(row) * from.width + column) * 4];
-            auto* target = &to.rgba[(static_cast<std::size_t>(row + y) * to.width + column + x) * 4];
-            const unsigned alpha = source[3];
-            target[3] = source[3];
-            for (int channel = 0; channel < 3; ++channel) {
-                // Rounded, and capped: a sharpening filter can leave a colour above its alpha.
-                const unsigned value = alpha == 0 ? 0 : (source[channel] * kOpaque + alpha / 2) / alpha;
-                target[channel] = static_cast<std::uint8_t>(std::min(value, kOpaque));
-            }
+            straighten(source, &to.rgba[(static_cast<std::size_t>(row + y) * to.width + column + x) * 4]);
         }
     }
 }

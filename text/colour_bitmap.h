@@ -22,5 +22,8 @@ struct PremultipliedImage {
 // TextError for any other pixel mode.
 void toPremultiplied(FT_Library library, const FT_Bitmap& bitmap, PremultipliedImage& out);
 
+// Premultiplied RGBA to straight, in place.
+void toStraight(std::vector<std::uint8_t>& rgba);
+
 // Copies `from` into `to` at (x, y) as straight RGBA, clipped to `to`.
 void blitStraight(const PremultipliedImage& from, int x, int y, pngfile::RgbaImage& to);

@@ -3,9 +3,12 @@
 #include <fribidi.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <optional>
+#include <span>
 
+#include "default_ignorable.h"
 #include "emoji_presentation.h"
 #include "utf8.h"
 
@@ -117,60 +120,115 @@ std::vector<Run> visualRuns(const std::vector<char32_t>& text) {
     return runs;
 }
 
-// Shapes runs of a name, font after font where one lacks a cluster.
+// The ellipsis comes from a font made for Latin text, whose ellipsis sits low on the line:
+// a CJK font centres its own (⋯), which after a Latin or Arabic name reads as something else.
+std::size_t ellipsisFont(const TextFonts& fonts) {
+    constexpr char32_t kEllipsisOnly[] = {kEllipsis};
+    constexpr char32_t kLatinNotCjk[] = {kEllipsis, U'a', U'A'};
+    constexpr char32_t kIdeograph[] = {U'\u4E00'};
+    for (std::size_t f = 0; f < fonts.size(); ++f) {
+        if (fonts.hasAll(f, kLatinNotCjk) && !fonts.hasAll(f, kIdeograph)) return f;
+    }
+    for (std::size_t f = 0; f < fonts.size(); ++f) {
+        if (fonts.hasAll(f, kEllipsisOnly)) return f;
+    }
+    return 0;
+}
+
+bool isSpace(char32_t cp) {
+    return cp == U'\t' || hb_unicode_general_category(hb_unicode_funcs_get_default(), cp) ==
+                               HB_UNICODE_GENERAL_CATEGORY_SPACE_SEPARATOR;
+}
+
+// Shapes runs of a name, each cluster with the first font that has every character of it as
+// the name spells it. Choosing before shaping matters: a font that lacks a precomposed letter
+// but has its base and the combining mark would decompose it and misplace the mark.
 class Shaper {
 public:
-    Shaper(TextFonts& fonts, const std::vector<char32_t>& text)
-        : fonts(fonts), text(text), codes(text.begin(), text.end()) {
-        for (std::size_t i = 0; i < fonts.size(); ++i) {
-            textOrder.push_back(i);
-            if (fonts.at(i).colour) emojiOrder.push_back(i);
-        }
-        for (std::size_t i = 0; i < fonts.size(); ++i) {
-            if (!fonts.at(i).colour) emojiOrder.push_back(i);
-        }
-        buffer = hb_buffer_create();
-    }
-    ~Shaper() { hb_buffer_destroy(buffer); }
-    Shaper(const Shaper&) = delete;
-    Shaper& operator=(const Shaper&) = delete;
+    Shaper(TextFonts& fonts, const std::vector<char32_t>& text, std::optional<std::size_t> ellipsisAt)
+        : fonts(fonts), text(text), codes(text.begin(), text.end()), ellipsisAt(ellipsisAt),
+          buffer(fonts.shapingBuffer()) {}
 
     // The run's glyphs, left to right as seen.
     std::vector<PlacedGlyph> shapeRun(const Run& run) {
         current = &run;
-        // Which clusters are emoji shows after a first shaping with the main font; clusters
-        // form the same with any font.
-        const auto first = shape(run.start, run.end, 0);
-        std::vector<std::size_t> starts;
-        for (const auto& glyph : first) starts.push_back(glyph.cluster);
-        std::sort(starts.begin(), starts.end());
-        starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+        const auto starts = clusterStarts();
+        std::vector<std::optional<std::size_t>> chosen(starts.size());
+        for (std::size_t i = 0; i < starts.size(); ++i) chosen[i] = fontFor(starts[i], clusterEnd(starts, i));
+        // A cluster of nothing but joiners or selectors goes with its neighbours, so that it
+        // does not break their shaping in two.
+        std::optional<std::size_t> before;
+        for (auto& font : chosen) font = font ? (before = font) : before;
+        std::optional<std::size_t> after;
+        for (std::size_t i = chosen.size(); i-- > 0;) chosen[i] = chosen[i] ? (after = chosen[i]) : after;
 
         std::vector<std::vector<PlacedGlyph>> pieces;
         for (std::size_t i = 0; i < starts.size();) {
-            const bool emoji = isEmojiCluster(starts[i], clusterEnd(starts, i, run.end));
             std::size_t j = i + 1;
-            while (j < starts.size() && isEmojiCluster(starts[j], clusterEnd(starts, j, run.end)) == emoji)
-                ++j;
-            pieces.push_back(shapeWithFallback(starts[i], clusterEnd(starts, j - 1, run.end),
-                                               emoji ? emojiOrder : textOrder, 0));
+            while (j < starts.size() && chosen[j] == chosen[i]) ++j;
+            pieces.push_back(withBoxes(shape(starts[i], clusterEnd(starts, j - 1), chosen[i].value_or(0))));
             i = j;
         }
         return joined(std::move(pieces));
     }
 
 private:
-    static std::size_t clusterEnd(const std::vector<std::size_t>& starts, std::size_t i, std::size_t end) {
-        return i + 1 < starts.size() ? starts[i + 1] : end;
+    std::size_t clusterEnd(const std::vector<std::size_t>& starts, std::size_t i) const {
+        return i + 1 < starts.size() ? starts[i + 1] : current->end;
+    }
+
+    // Where the run's clusters start: a letter with its marks, a syllable, an emoji sequence.
+    // They form alike with any font (HarfBuzz's empty font would only give characters), so
+    // the main font shapes them, with no ligature to join two of them.
+    std::vector<std::size_t> clusterStarts() {
+        static const hb_feature_t kNoLigatures[] = {{HB_TAG('l', 'i', 'g', 'a'), 0, 0, ~0u},
+                                                    {HB_TAG('c', 'l', 'i', 'g'), 0, 0, ~0u},
+                                                    {HB_TAG('d', 'l', 'i', 'g'), 0, 0, ~0u}};
+        fill(current->start, current->end);
+        hb_shape(fonts.at(0).shaper, buffer, kNoLigatures, std::size(kNoLigatures));
+        unsigned count = 0;
+        const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, &count);
+        std::vector<std::size_t> starts;
+        starts.reserve(count);
+        for (unsigned i = 0; i < count; ++i) starts.push_back(current->start + infos[i].cluster);
+        std::sort(starts.begin(), starts.end());
+        starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+        return starts;
     }
 
     bool isEmojiCluster(std::size_t start, std::size_t end) const {
-        bool emoji = isEmojiPresentation(text[start]);
+        bool emoji = prefersColourFont(text[start]);
         for (std::size_t i = start; i < end; ++i) {
             if (text[i] == kVariationEmoji || text[i] == kKeycap) emoji = true;
             if (text[i] == kVariationText) return false;
         }
         return emoji;
+    }
+
+    // The font for [start, end); none for a cluster that draws nothing of its own.
+    std::optional<std::size_t> fontFor(std::size_t start, std::size_t end) {
+        if (ellipsisAt && start == *ellipsisAt) return ellipsisFont(fonts);
+        needed.clear();
+        for (std::size_t i = start; i < end; ++i) {
+            if (!isDefaultIgnorable(text[i])) needed.push_back(text[i]);
+        }
+        if (needed.empty()) return std::nullopt;
+        const bool emoji = isEmojiCluster(start, end);
+        if (emoji) {
+            for (std::size_t f = 0; f < fonts.size(); ++f) {
+                if (fonts.at(f).colour && fonts.hasAll(f, needed)) return f;
+            }
+        }
+        for (std::size_t f = 0; f < fonts.size(); ++f) {
+            if ((!emoji || !fonts.at(f).colour) && fonts.hasAll(f, needed)) return f;
+        }
+        if (const auto system = fonts.systemFontFor(needed)) return system;
+        // No font has it whole: the first that has its base draws what it has (the people of
+        // a family no font joins), the rest are boxes.
+        for (std::size_t f = 0; f < fonts.size(); ++f) {
+            if (fonts.hasAll(f, std::span(needed).first(1))) return f;
+        }
+        return 0;
     }
 
     bool rightToLeft() const { return current->level % 2 == 1; }
@@ -183,46 +241,7 @@ private:
         return glyphs;
     }
 
-    // [start, end) of the current run with the `level`th font of `order`; the clusters it
-    // lacks go to the next font, and those that no font has whole go to withBoxes.
-    std::vector<PlacedGlyph> shapeWithFallback(std::size_t start, std::size_t end,
-                                               const std::vector<std::size_t>& order, std::size_t level) {
-        const std::size_t font = order[level];
-        auto glyphs = shape(start, end, font);
-        std::map<std::uint32_t, bool> missing;  // cluster start to "lacks a glyph", in the name's order
-        for (const auto& glyph : glyphs) missing[glyph.cluster] = missing[glyph.cluster] || glyph.glyph == 0;
-        const bool anyMissing =
-            std::any_of(missing.begin(), missing.end(), [](const auto& m) { return m.second; });
-        if (!anyMissing) return glyphs;
-
-        std::vector<std::vector<PlacedGlyph>> pieces;
-        for (auto it = missing.begin(); it != missing.end();) {
-            const bool lacks = it->second;
-            const std::uint32_t pieceStart = it->first;
-            while (it != missing.end() && it->second == lacks) ++it;
-            const std::size_t pieceEnd = it == missing.end() ? end : it->first;
-            if (!lacks) {
-                pieces.push_back(glyphsOf(glyphs, pieceStart, pieceEnd));
-            } else if (level + 1 < order.size()) {
-                pieces.push_back(shapeWithFallback(pieceStart, pieceEnd, order, level + 1));
-            } else {
-                pieces.push_back(withBoxes(shape(pieceStart, pieceEnd, order.front())));
-            }
-        }
-        return joined(std::move(pieces));
-    }
-
-    static std::vector<PlacedGlyph> glyphsOf(const std::vector<PlacedGlyph>& glyphs, std::size_t start,
-                                             std::size_t end) {
-        std::vector<PlacedGlyph> piece;
-        for (const auto& glyph : glyphs) {
-            if (glyph.cluster >= start && glyph.cluster < end) piece.push_back(glyph);
-        }
-        return piece;
-    }
-
-    // Clusters no font has whole, as the first font to try sets them: what it has draws (the
-    // people of a family the colour font does not join), the rest as the main font's box.
+    // What no font has shows as the main font's box.
     std::vector<PlacedGlyph> withBoxes(std::vector<PlacedGlyph> glyphs) const {
         const FT_Pos advance = hb_font_get_glyph_h_advance(fonts.at(0).shaper, 0);
         for (auto& glyph : glyphs) {
@@ -231,9 +250,9 @@ private:
         return glyphs;
     }
 
-    // [start, end) of the current run with one font, the whole run as context so that
-    // letters join across the edges; left to right as seen.
-    std::vector<PlacedGlyph> shape(std::size_t start, std::size_t end, std::size_t font) {
+    // The current run into the buffer, [start, end) to be shaped and the rest as context, so
+    // that letters join across the edges.
+    void fill(std::size_t start, std::size_t end) {
         hb_buffer_clear_contents(buffer);
         hb_buffer_add_utf32(buffer, codes.data() + current->start,
                             static_cast<int>(current->end - current->start),
@@ -242,8 +261,12 @@ private:
         hb_buffer_set_script(buffer, current->script);
         // No language: the machine's locale must not change how a name looks.
         hb_buffer_set_flags(buffer, static_cast<hb_buffer_flags_t>(HB_BUFFER_FLAG_REMOVE_DEFAULT_IGNORABLES));
-        hb_shape(fonts.at(font).shaper, buffer, nullptr, 0);
+    }
 
+    // [start, end) of the current run with one font; left to right as seen.
+    std::vector<PlacedGlyph> shape(std::size_t start, std::size_t end, std::size_t font) {
+        fill(start, end);
+        hb_shape(fonts.at(font).shaper, buffer, nullptr, 0);
         unsigned count = 0;
         const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, &count);
         const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer, &count);
@@ -260,15 +283,16 @@ private:
     TextFonts& fonts;
     const std::vector<char32_t>& text;
     std::vector<std::uint32_t> codes;  // the text as HarfBuzz takes it
-    std::vector<std::size_t> textOrder;
-    std::vector<std::size_t> emojiOrder;
+    std::optional<std::size_t> ellipsisAt;
+    std::vector<char32_t> needed;
     hb_buffer_t* buffer = nullptr;
     const Run* current = nullptr;
 };
 
-NameLayout layoutOnce(TextFonts& fonts, const std::vector<char32_t>& text) {
+NameLayout layoutOnce(TextFonts& fonts, const std::vector<char32_t>& text,
+                      std::optional<std::size_t> ellipsisAt = std::nullopt) {
     NameLayout layout;
-    Shaper shaper(fonts, text);
+    Shaper shaper(fonts, text, ellipsisAt);
     for (const auto& run : visualRuns(text)) {
         auto glyphs = shaper.shapeRun(run);
         layout.glyphs.insert(layout.glyphs.end(), glyphs.begin(), glyphs.end());
@@ -298,9 +322,11 @@ std::map<std::uint32_t, FT_Pos> clusterAdvances(const NameLayout& layout) {
 // fit; with no room even for the ellipsis alone, nothing.
 NameLayout withEllipsis(TextFonts& fonts, std::vector<char32_t> text, FT_Pos maxWidth) {
     for (;;) {
+        // Spaces before the ellipsis would only push it away from the name.
+        while (!text.empty() && isSpace(text.back())) text.pop_back();
         auto marked = text;
         marked.push_back(kEllipsis);
-        auto layout = layoutOnce(fonts, marked);
+        auto layout = layoutOnce(fonts, marked, text.size());
         layout.cut = true;
         if (layout.width <= maxWidth) return layout;
         if (text.empty()) {

@@ -17,6 +17,7 @@
 #include "data_folder.h"
 #include "path_text.h"
 #include "png_error.h"
+#include "png_frame.h"
 #include "png_writer.h"
 #include "text_fonts.h"
 
@@ -30,12 +31,15 @@ constexpr int kHashDigits = 16;
 constexpr std::size_t kCacheNameLength = kHashDigits + std::size(kImageExtension) - 1;
 constexpr std::uint32_t kLastAscii = 0x7F;
 constexpr std::string_view kTemporaryExtension = ".tmp";
+// Far above any name image (16 row heights wide, of a few kilobytes): a larger file is not
+// one the cache wrote.
+constexpr std::uintmax_t kMaxImageBytes = 8ull << 20;
 // Long past any write in progress: a temporary file this old was left by a crash.
 constexpr auto kStaleTemporary = std::chrono::hours(1);
 
 // Changed whenever the engine sets the same name with the same fonts differently, so that
 // images set the old way are no longer found (and pruned in time).
-constexpr std::string_view kImageVersion = "veltrona-name-image-1";
+constexpr std::string_view kImageVersion = "veltrona-name-image-2";
 
 // FNV-1a, 64 bits, written here rather than std::hash: std::hash differs between standard
 // libraries and their versions, and the names must stay the same on every platform and build
@@ -221,8 +225,8 @@ CacheUsage pruneCache(const fs::path& folder, CacheBound bound) {
     return usage;
 }
 
-std::uintmax_t storeNameImage(const fs::path& folder, const std::string& fileName,
-                              const pngfile::RgbaImage& image) {
+std::uintmax_t storeNameImage(pngfile::PngWriter& writer, const fs::path& folder, const std::string& fileName,
+                              const pngfile::RgbaImage& image, const pngfile::ImageOffset& offset) {
     const auto target = folder / pathFromUtf8(fileName);
     std::error_code error;
     fs::create_directories(folder, error);
@@ -230,7 +234,7 @@ std::uintmax_t storeNameImage(const fs::path& folder, const std::string& fileNam
     if (taken(target)) return 0;
     const auto temporary = temporaryFor(target);
     try {
-        pngfile::PngWriter().write(image, temporary);
+        writer.write(image, offset, temporary);
     } catch (const pngfile::PngError& e) {
         throw storeFailure(target, e.what());
     }
@@ -251,9 +255,15 @@ std::uintmax_t storeNameImage(const fs::path& folder, const std::string& fileNam
     return bytes;
 }
 
-bool markUsed(const fs::path& file) {
+std::optional<pngfile::ImageOffset> useCachedImage(const fs::path& file) {
     std::error_code error;
-    if (fs::symlink_status(file, error).type() != fs::file_type::regular) return false;
+    if (fs::symlink_status(file, error).type() != fs::file_type::regular) return std::nullopt;
+    const auto frame = pngfile::readPngFrame(file, kMaxImageBytes);
+    if (!frame || frame->width <= 0 || frame->height <= 0) {
+        if (isCacheFileName(asciiName(file))) fs::remove(file, error);
+        return std::nullopt;
+    }
     fs::last_write_time(file, fs::file_time_type::clock::now(), error);
-    return !error;
+    if (error) return std::nullopt;
+    return frame->offset;
 }

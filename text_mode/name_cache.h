@@ -7,9 +7,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "png_writer.h"
 #include "rgba_image.h"
 
 class TextFonts;
@@ -51,9 +53,14 @@ CacheUsage pruneCache(const std::filesystem::path& folder, CacheBound bound);
 // beside it, then renamed to the name unless a file already stands there, which is kept.
 // Returns the bytes written, 0 when a file was kept. Throws std::runtime_error naming the
 // file and why, leaving no temporary file.
-std::uintmax_t storeNameImage(const std::filesystem::path& folder, const std::string& fileName,
-                              const pngfile::RgbaImage& image);
+// The image's offset from the name's start on its row goes with it, in the file. `writer`
+// is kept by the caller from file to file, with its buffers.
+std::uintmax_t storeNameImage(pngfile::PngWriter& writer, const std::filesystem::path& folder,
+                              const std::string& fileName, const pngfile::RgbaImage& image,
+                              const pngfile::ImageOffset& offset);
 
-// Marks a cache file as just used (its last write time now), so that pruning keeps it among
-// the names met lately; false when there is no such file.
-bool markUsed(const std::filesystem::path& file);
+// A cache file found whole (signature, header and end chunk in place): marked as just used
+// (its last write time now), so that pruning keeps it among the names met lately, and its
+// image's offset. A file of the cache's that is damaged (emptied or cut short by a power
+// cut, say) is removed so that the name is set again; none when there is no such file.
+std::optional<pngfile::ImageOffset> useCachedImage(const std::filesystem::path& file);

@@ -1,11 +1,16 @@
 #include "text_start.h"
 
+#include "data_folder.h"
 #include "font_list.h"
 #include "name_cache.h"
 #include "path_text.h"
+#include "system_fonts.h"
 #include "text_error.h"
 
 namespace {
+
+// Where the Windows index of the system's fonts is kept, beside the cache.
+constexpr char kSystemFontIndexName[] = "font_index.txt";
 
 // Opens the chain whole; if some font will not open, each on its own to find which, and the
 // chain of those that do. A broken font should cost its own characters, not every name.
@@ -36,8 +41,23 @@ TextStart startTextWorker(const std::filesystem::path& dataFolder) {
     auto list = chosenFonts(dataFolder);
     start.fromList = list.fromFile;
     start.problems = std::move(list.problems);
-    auto fonts = openFonts(list.fonts, start.problems);
-    if (!fonts) return start;
-    start.worker = std::make_unique<TextWorker>(std::move(fonts), cacheFolder(dataFolder));
+    auto opened = std::make_shared<std::unique_ptr<TextFonts>>(openFonts(list.fonts, start.problems));
+    // A list that names no usable font is the player's choice, not silently replaced.
+    if (!*opened && list.fromFile) return start;
+    // Asked on the worker only: the first question starts fontconfig or reads the index.
+    auto system = std::make_shared<SystemFonts>(ownFolder(dataFolder) / kSystemFontIndexName);
+    auto openOnWorker = [opened, system]() -> std::unique_ptr<TextFonts> {
+        auto fonts = std::move(*opened);
+        // No font of the default chain is installed (Wine, Proton, a stripped Windows): the
+        // system's own main font, and its fallback for the rest.
+        if (!fonts) {
+            auto main = system->mainFont();
+            if (!main) return nullptr;
+            fonts = std::make_unique<TextFonts>(std::vector{*main});
+        }
+        fonts->setSystemFonts([system](std::span<const char32_t> chars) { return system->fontFor(chars); });
+        return fonts;
+    };
+    start.worker = std::make_unique<TextWorker>(std::move(openOnWorker), cacheFolder(dataFolder));
     return start;
 }

@@ -10,7 +10,7 @@
 // The worker for names as text, on the fonts the data folder's list names or else the
 // system's, with what the player should hear about them.
 struct TextStart {
-    std::unique_ptr<TextWorker> worker;  // none when no font could be opened
+    std::unique_ptr<TextWorker> worker;  // none when the player's list names no font that opens
     std::vector<std::string> problems;   // lines of the list, fonts that would not open
     bool fromList = false;
 };

@@ -1,6 +1,7 @@
 #include "text_worker.h"
 
 #include <exception>
+#include <stdexcept>
 #include <utility>
 
 #include "name_cache.h"
@@ -9,10 +10,12 @@
 namespace {
 // Pruned below the bound, so that a long evening prunes now and then, not at every name.
 constexpr CacheBound kPruneTarget{kCacheBound.files / 10 * 9, kCacheBound.bytes / 10 * 9};
+// Names that cannot be set for want of fonts fail with this.
+constexpr char kNoFonts[] = "no font could be opened";
 }  // namespace
 
-TextWorker::TextWorker(std::unique_ptr<TextFonts> fonts, std::filesystem::path cacheFolder)
-    : fonts_(std::move(fonts)), folder_(std::move(cacheFolder)), busy_(true), thread_([this] { run(); }) {}
+TextWorker::TextWorker(FontsOpener openFonts, std::filesystem::path cacheFolder)
+    : openFonts_(std::move(openFonts)), folder_(std::move(cacheFolder)), busy_(true), thread_([this] { run(); }) {}
 
 TextWorker::~TextWorker() {
     {
@@ -48,11 +51,13 @@ std::string TextWorker::takeProblem() {
     return std::exchange(problem_, {});
 }
 
-void TextWorker::run() {
-    // What the cache holds is counted once, as it is pruned to its bound for this load; from
-    // then on the worker counts what it adds.
+void TextWorker::start() {
     try {
+        fonts_ = openFonts_();
+        if (!fonts_) throw std::runtime_error(kNoFonts);
         fontsIdentity_ = fontsIdentity(*fonts_);
+        // What the cache holds is counted once, as it is pruned to its bound for this load;
+        // from then on the worker counts what it adds.
         const auto usage = pruneCache(folder_, kPruneTarget);
         cacheFiles_ = usage.files;
         cacheBytes_ = usage.bytes;
@@ -60,6 +65,10 @@ void TextWorker::run() {
         std::lock_guard lock(mutex_);
         problem_ = error.what();
     }
+}
+
+void TextWorker::run() {
+    start();
     for (;;) {
         std::shared_ptr<NameRequest> request;
         {
@@ -92,10 +101,12 @@ void TextWorker::run() {
 }
 
 void TextWorker::work(NameRequest& request) {
+    if (!fonts_) throw std::runtime_error(kNoFonts);
     const auto fileName =
         cacheFileName(request.name, fontsIdentity_, request.size.height, request.size.maxWidth);
     auto file = folder_ / fileName;
-    if (!markUsed(file)) {
+    auto offset = useCachedImage(file);
+    if (!offset) {
         const auto set =
             setName(*fonts_, request.name, request.size.height, request.size.maxWidth, CutMark::ellipsis);
         // A name of nothing but spaces has no ink: its row keeps its glyph files.
@@ -103,7 +114,8 @@ void TextWorker::work(NameRequest& request) {
             request.state.store(NameState::failed, std::memory_order_release);
             return;
         }
-        const auto written = storeNameImage(folder_, fileName, set.image);
+        offset = pngfile::ImageOffset{set.offsetX(), set.offsetY()};
+        const auto written = storeNameImage(writer_, folder_, fileName, set.image, *offset);
         if (written > 0) {
             ++cacheFiles_;
             cacheBytes_ += written;
@@ -115,5 +127,7 @@ void TextWorker::work(NameRequest& request) {
         }
     }
     request.file = std::move(file);
+    request.offsetX = offset->x;
+    request.offsetY = offset->y;
     request.state.store(NameState::ready, std::memory_order_release);
 }

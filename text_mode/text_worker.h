@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "name_text.h"
+#include "png_writer.h"
 #include "text_fonts.h"
 
 // The one thread that sets names as images and keeps them in the cache folder, so that the
@@ -18,7 +20,11 @@
 // makes the textures from the files it leaves.
 class TextWorker {
 public:
-    TextWorker(std::unique_ptr<TextFonts> fonts, std::filesystem::path cacheFolder);
+    // Makes the fonts on the worker's own thread: finding and opening the system's fonts may
+    // take a while. Without fonts (none, or the opener threw) every name fails.
+    using FontsOpener = std::function<std::unique_ptr<TextFonts>()>;
+
+    TextWorker(FontsOpener openFonts, std::filesystem::path cacheFolder);
     // Drops the work not yet started and waits for the thread.
     ~TextWorker();
     TextWorker(const TextWorker&) = delete;
@@ -37,9 +43,13 @@ public:
 
 private:
     void run();
+    void start();
     void work(NameRequest& request);
 
+    FontsOpener openFonts_;
     std::unique_ptr<TextFonts> fonts_;
+    // Names are mostly transparent and white: the quickest packing is also small for them.
+    pngfile::PngWriter writer_{pngfile::PngPacking::sparse};
     std::filesystem::path folder_;
     std::string fontsIdentity_;
     std::uintmax_t cacheFiles_ = 0;

@@ -203,8 +203,9 @@ TEST_F(TextNames, ADamagedChoicesFileMeansTheDefaultsAndIsReplacedAtTheNextChang
     EXPECT_EQ(read.settings.layout, layout::Choice::fixed);
 }
 
-// Each layout sets the names at the height its rows have and to the screen's edge, and
-// draws each one where the row's glyphs would start.
+// Each layout sets the names at the height its rows have and to the scoreboard block's edge,
+// and draws each one where the row's glyphs would start, shifted as far as its picture grew
+// past the row for ink.
 struct LayoutCase {
     const char* label;
     const char* word;
@@ -230,16 +231,36 @@ TEST_P(TextNamesInLayout, SetToTheRowAndDrawnAtItsStart) {
     EXPECT_EQ(textOf("a").request->size, c.size);
     auto draw = std::find_if(world.calls.begin(), world.calls.end(),
                              [](const sim::Call& call) { return call.op == Op::DrawTexture; });
-    EXPECT_EQ(std::prev(draw)->position, c.firstRowStart);
+    const auto& text = textOf("a");
+    EXPECT_EQ(std::prev(draw)->position,
+              (Vector2{c.firstRowStart.X + text.offsetX, c.firstRowStart.Y + text.offsetY}));
+}
+
+// A letter reaching left of the name's start (DejaVu Sans's j) grows the picture, which is
+// drawn further left by as much, so that the name still starts where the row's glyphs would.
+TEST_F(TextNames, APictureGrownForInkIsDrawnShiftedToMatch) {
+    world.players = {human("j", "jojo", 0)};
+    openWithText();
+    plugin.waitForTextWork();
+    frame();
+    ASSERT_EQ(nameImagesDrawn(), 1u);
+    const auto& text = textOf("j");
+    EXPECT_LT(text.offsetX, 0);
+    EXPECT_EQ(text.offsetY, 0);
+    auto draw = std::find_if(world.calls.begin(), world.calls.end(),
+                             [](const sim::Call& call) { return call.op == Op::DrawTexture; });
+    EXPECT_EQ(std::prev(draw)->position.X, layout::kNameStartX + text.offsetX);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, TextNamesInLayout,
-    testing::Values(LayoutCase{"fixed_1080p", "fixed", {1920, 1080}, {57, 420}, {1500, 409}},
-                    LayoutCase{"fixed_1440p", "fixed", {2560, 1440}, {57, 1060}, {1500, 589}},
-                    LayoutCase{"scaled_1080p", "scaled", {1920, 1080}, {57, 420}, {1500, 409}},
-                    LayoutCase{"scaled_1440p", "scaled", {2560, 1440}, {76, 560}, {2000, 545}},
-                    LayoutCase{"scaled_720p", "scaled", {1280, 720}, {38, 280}, {1000, 272}}),
+    testing::Values(LayoutCase{"fixed_1080p", "fixed", {1920, 1080}, {57, 406}, {1500, 409}},
+                    LayoutCase{"fixed_1440p", "fixed", {2560, 1440}, {57, 1041}, {1500, 589}},
+                    LayoutCase{"scaled_1080p", "scaled", {1920, 1080}, {57, 406}, {1500, 409}},
+                    LayoutCase{"scaled_1440p", "scaled", {2560, 1440}, {76, 541}, {2000, 545}},
+                    LayoutCase{"scaled_720p", "scaled", {1280, 720}, {38, 270}, {1000, 272}},
+                    // An ultrawide's scoreboard ends well short of the screen's edge.
+                    LayoutCase{"scaled_ultrawide", "scaled", {3440, 1440}, {76, 541}, {2440, 545}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "text_chain.h"
+#include "utf8.h"
 
 namespace {
 
@@ -99,6 +100,10 @@ INSTANTIATE_TEST_SUITE_P(
         // A joined sequence the colour font does not have shows as its parts, in colour.
         LayoutCase{"unknown_sequence", "\U0001F984\u200D\U0001F355", {0, 0}, {kEmoji, kEmoji}, 1},
         LayoutCase{"zero_width_space", "x\u200By", {0, 2}, {kCjk, kCjk}, 2},
+        // Symbols players see in colour come from the colour font; U+FE0E still asks for text.
+        LayoutCase{"heart_in_colour", "\u2764Kai", {0, 1, 2, 3}, {kEmoji, kCjk, kCjk, kCjk}, 4},
+        LayoutCase{"heart_as_text", "\u2764\uFE0EKai", {0, 2, 3, 4}, {kDejaVu, kCjk, kCjk, kCjk}, 4},
+        LayoutCase{"swords_in_colour", "\u2694", {0}, {kEmoji}, 1},
         // A byte that is not UTF-8 reads as U+FFFD, which DejaVu Sans has.
         LayoutCase{"invalid_utf8", "\xFF", {0}, {kDejaVu}, 1}),
     [](const testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.label); });
@@ -110,6 +115,43 @@ TEST(NameLayout, JoinedArabicTakesItsJoinedForms) {
     ASSERT_EQ(laid.glyphs.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_NE(laid.glyphs[i].glyph, FT_Get_Char_Index(arabic.face, letters[i])) << i;
+    }
+}
+
+// A letter is set by a font that has it as the name spells it: Noto Sans CJK lacks these
+// precomposed letters but has their bases and marks, and would stack its own marks on them.
+// Each such cluster comes out as DejaVu Sans alone sets it, one composed glyph.
+class PrecomposedLetters : public testing::TestWithParam<const char*> {};
+
+TEST_P(PrecomposedLetters, ComeFromTheFontThatHasThemWhole) {
+    static TextFonts dejaVu({testChain()[kDejaVu]});
+    dejaVu.setSize(kPixelsPerEm);
+    const std::string name = GetParam();
+    const auto laid = layout(name);
+    const auto alone = layoutName(dejaVu, name, kNoBound);
+    ASSERT_EQ(laid.glyphs.size(), alone.glyphs.size());
+    for (std::size_t i = 0; i < laid.glyphs.size(); ++i) {
+        EXPECT_EQ(laid.glyphs[i].cluster, alone.glyphs[i].cluster) << i;
+        if (laid.glyphs[i].font != kDejaVu) continue;
+        EXPECT_EQ(laid.glyphs[i].glyph, alone.glyphs[i].glyph) << i;
+        EXPECT_EQ(laid.glyphs[i].y, alone.glyphs[i].y) << i;
+    }
+    const auto fonts = fontsOf(laid);
+    EXPECT_NE(std::find(fonts.begin(), fonts.end(), kDejaVu), fonts.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, PrecomposedLetters,
+                         testing::Values("\u0160", "\u0160koda Fan", "Dvo\u0159\u00E1k", "\u0130smail",
+                                         "\u0395\u03BB\u03AD\u03BD\u03B7", "Kuba_\u017B\u00F3\u0142w"));
+
+// Letters join across a change of font: the Arabic after a Latin letter the Arabic font
+// lacks still takes its joined forms.
+TEST(NameLayout, JoiningCrossesAFallback) {
+    const auto laid = layout("\u0639\u0644\u064A\u0160");
+    const auto& arabic = sharedChain().at(kArabic);
+    for (const auto& glyph : laid.glyphs) {
+        if (glyph.font != kArabic) continue;
+        EXPECT_NE(glyph.glyph, FT_Get_Char_Index(arabic.face, 0x0644));
     }
 }
 
@@ -181,6 +223,48 @@ INSTANTIATE_TEST_SUITE_P(Names, CutWithEllipsis,
                                                       "عبد الرحمن "
                                                       "المهيب الكبير",
                                                       false}));
+
+// The ellipsis follows the last letter kept, never a space, and is the low one of a font made
+// for Latin text, not Noto Sans CJK's centred one, whatever the name's script.
+struct EllipsisFontCase {
+    const char* label;
+    std::string kept;  // the name's first words, just room for them, a space and an ellipsis
+    std::string rest;
+
+    friend void PrintTo(const EllipsisFontCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class EllipsisFont : public testing::TestWithParam<EllipsisFontCase> {};
+
+TEST_P(EllipsisFont, IsLowAndNotAfterASpace) {
+    const auto& c = GetParam();
+    auto& fonts = sharedChain();
+    fonts.setSize(kPixelsPerEm);
+    const auto& latin = fonts.at(kDejaVu);
+    const auto ellipsisGlyph = FT_Get_Char_Index(latin.face, 0x2026);
+    const FT_Pos bound =
+        layoutName(fonts, c.kept + " ", kNoBound).width + hb_font_get_glyph_h_advance(latin.shaper, ellipsisGlyph);
+    const auto laid = layoutName(fonts, c.kept + " " + c.rest, bound, CutMark::ellipsis);
+    ASSERT_TRUE(laid.cut);
+    const auto clusters = clustersOf(laid);
+    const auto last = *std::max_element(clusters.begin(), clusters.end());
+    for (const auto& glyph : laid.glyphs) {
+        if (glyph.cluster != last) continue;
+        EXPECT_EQ(glyph.font, kDejaVu);
+        EXPECT_EQ(glyph.glyph, ellipsisGlyph);
+    }
+    std::size_t error = 0;
+    EXPECT_EQ(last, utf8::decode(c.kept, error).value().size()) << "the ellipsis is not right after the words";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, EllipsisFont,
+    testing::Values(EllipsisFontCase{"after_latin", "Jos\u00E9 Mart\u00EDnez", "Pawe\u0142 Nowak"},
+                    EllipsisFontCase{"after_arabic", "\u0639\u0628\u062F \u0627\u0644\u0631\u062D\u0645\u0646",
+                                     "\u0627\u0644\u0645\u0647\u064A\u0628"},
+                    EllipsisFontCase{"after_devanagari", "\u092A\u094D\u0930\u093F\u092F\u093E",
+                                     "\u0936\u0930\u094D\u092E\u093E"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST(NameLayout, AnUncutNameGetsNoEllipsis) {
     auto& fonts = sharedChain();

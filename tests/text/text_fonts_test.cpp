@@ -6,9 +6,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
+#include <span>
 #include <string>
 
+#include "name_layout.h"
 #include "text_error.h"
 
 namespace {
@@ -47,5 +50,60 @@ INSTANTIATE_TEST_SUITE_P(Fonts, RefusedChain,
                          });
 
 TEST(TextFonts, AnEmptyChainIsRefused) { EXPECT_THROW(TextFonts({}), TextError); }
+
+
+
+// After the chain, the machine's fonts: each set of characters is asked for once, a font file
+// is opened once however many characters it serves, and what it sets is drawn with it.
+class SystemFallback : public testing::Test {
+protected:
+    static constexpr char kCjk[] = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
+    static constexpr char kSinhala[] = "/usr/share/fonts/truetype/noto/NotoSansSinhala-Regular.ttf";
+
+    SystemFallback() {
+        fonts.setSystemFonts([this](std::span<const char32_t> chars) -> std::optional<FontSource> {
+            ++asked;
+            if (chars.empty() || chars.front() < 0x0D80 || chars.front() > 0x0DFF) return std::nullopt;
+            return FontSource{kSinhala, 0};
+        });
+    }
+
+    TextFonts fonts{{{kCjk, 0}}};
+    int asked = 0;
+};
+
+TEST_F(SystemFallback, AddsTheFontOnceForWhatTheChainLacks) {
+    fonts.setSize(48);
+    const char32_t ka[] = {0x0D9A};
+    const char32_t a[] = {0x0D85};
+    const auto first = fonts.systemFontFor(ka);
+    ASSERT_EQ(first, std::optional<std::size_t>{1});
+    EXPECT_EQ(fonts.systemFontFor(ka), first);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(fonts.systemFontFor(a), first);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(fonts.size(), 2u);
+    // Sized as the chain is, for shaping and drawing.
+    EXPECT_EQ(fonts.at(1).face->size->metrics.y_ppem, 48);
+}
+
+TEST_F(SystemFallback, NothingWhereTheSystemHasNothing) {
+    const char32_t unassigned[] = {0x0378};
+    EXPECT_FALSE(fonts.systemFontFor(unassigned));
+    EXPECT_FALSE(fonts.systemFontFor(unassigned));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(fonts.size(), 1u);
+}
+
+TEST_F(SystemFallback, ANameSetsWithTheFoundFont) {
+    fonts.setSize(48);
+    const auto laid = layoutName(fonts, "Ann \u0DC3\u0DD2\u0D82\u0DC4\u0DBD", 1 << 30);
+    bool sinhala = false;
+    for (const auto& glyph : laid.glyphs) {
+        EXPECT_NE(glyph.glyph, 0u);
+        sinhala = sinhala || glyph.font == 1;
+    }
+    EXPECT_TRUE(sinhala);
+}
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "char_sets.h"
 #include "check_command.h"
 #include "default_fonts.h"
+#include "system_fonts.h"
 #include "path_text.h"
 #include "png_error.h"
 #include "text_command.h"
@@ -235,9 +236,19 @@ TextOptions textOptions(const TextArguments& args, bool fontGiven, std::ostream&
     FontSource font{pathFromUtf8(args.fontPath), args.faceIndex};
     std::vector<FontSource> fallbacks;
     for (const auto& fallback : args.fallbacks) fallbacks.push_back({pathFromUtf8(fallback), 0});
+    if (!fontGiven && findDefaultFonts(defaultFontChain()).installed.empty()) {
+        // Without the default chain (Wine, a stripped system) the machine's own main font
+        // sets names, and its fallback the rest, as in the plugin.
+        if (auto main = SystemFonts().mainFont()) {
+            err << kProgram << " text: none of the default fonts is installed; drawing with the system's font "
+                << quoted(main->path) << "\n";
+            font = *main;
+            fontGiven = true;
+        }
+    }
     if (!fontGiven) {
         useDefaultFonts(font, fallbacks, !args.fallbacks.empty(), "text",
-                        "the characters only it has show as boxes", err);
+                        "the system's other fonts draw the characters only it has", err);
     }
     options.fonts.push_back(font);
     options.fonts.insert(options.fonts.end(), fallbacks.begin(), fallbacks.end());

@@ -6,16 +6,11 @@ FontStack::FontStack(const std::vector<FontSource>& sources) {
     for (const auto& source : sources) faces.push_back(std::make_unique<FontFace>(source));
 }
 
-namespace {
-// Below this, what a colour font maps (digits, #, *, (c), (R)) are plain text in a name.
-constexpr CodePoint kFirstColourSymbol = 0x2000;
-}  // namespace
-
 std::optional<std::size_t> FontStack::find(CodePoint cp) const {
     // Symbols that are emoji only with U+FE0F (a heart, a skull, crossed swords) are typed
     // so, and the plugin draws them without the selector: as players see them elsewhere, in
     // colour, wherever a colour font has them.
-    if (isEmojiPresentation(cp) || cp >= kFirstColourSymbol) {
+    if (prefersColourFont(cp)) {
         for (std::size_t i = 0; i < faces.size(); ++i) {
             if (faces[i]->colour() && faces[i]->has(cp)) return i;
         }

@@ -3,20 +3,21 @@
 #include <algorithm>
 #include <system_error>
 
+#include "batch_heap.h"
 #include "file_kind.h"
 #include "name_image.h"
 #include "names_file.h"
 #include "path_text.h"
 #include "png_writer.h"
 #include "printable.h"
+#include "system_fonts.h"
 #include "text_fonts.h"
 #include "tool_error.h"
 
 namespace {
 
 // A name that draws nothing (only joiners, say) still gets a picture: one transparent column.
-pngfile::RgbaImage picture(const NameImage& set, int height) {
-    if (set.image.width > 0) return set.image;
+pngfile::RgbaImage emptyPicture(int height) {
     pngfile::RgbaImage empty;
     empty.width = 1;
     empty.height = height;
@@ -25,7 +26,8 @@ pngfile::RgbaImage picture(const NameImage& set, int height) {
 }
 
 std::string describe(const NameImage& set, int height) {
-    std::string text = std::to_string(std::max(set.image.width, 1)) + " x " + std::to_string(height) +
+    std::string text = std::to_string(std::max(set.image.width, 1)) + " x " +
+                       std::to_string(set.image.width > 0 ? set.image.height : height) +
                        " pixels, " + std::to_string(set.layout.clusters) +
                        (set.layout.clusters == 1 ? " cluster" : " clusters");
     if (set.layout.cut) text += ", cut to fit";
@@ -64,8 +66,14 @@ void runText(const TextOptions& options, std::ostream& out) {
         prepareFolder(options.output);
     }
 
+    keepFreedHeapForBatch();
     TextFonts fonts(options.fonts);
-    pngfile::PngWriter writer;
+    // What the chain lacks comes from the machine's other fonts, as in the plugin.
+    SystemFonts system;
+    fonts.setSystemFonts([&system](std::span<const char32_t> chars) { return system.fontFor(chars); });
+    // Names are mostly transparent and white: the sparse packing writes them fastest.
+    pngfile::PngWriter writer(pngfile::PngPacking::sparse);
+    const auto empty = emptyPicture(options.size);
     const auto digits = std::to_string(names.size()).size();
     for (std::size_t i = 0; i < names.size(); ++i) {
         const auto set = setName(fonts, names[i], options.size);
@@ -75,7 +83,7 @@ void runText(const TextOptions& options, std::ostream& out) {
             number.insert(0, digits - number.size(), '0');
             file /= number + ".png";
         }
-        writer.write(picture(set, options.size), file);
+        writer.write(set.image.width > 0 ? set.image : empty, file);
         out << displayText(file) << "  " << escapeControls(names[i]) << "  (" << describe(set, options.size)
             << ")\n";
     }

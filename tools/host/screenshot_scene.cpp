@@ -27,7 +27,7 @@ constexpr int kMissingInset = 1;
 // A block's rows start this far left of the leftmost glyph (a name's first glyph when it
 // is wide) and reach to the reference screen's right edge, where the names run out; its
 // edge frames them by as much again. All in pixels of the reference screen.
-constexpr int kBlockMargin = 8;
+constexpr int kBlockMargin = layout::kBlockMargin;
 constexpr int kBlockLeft = layout::kNameStartX - layout::kNarrowToWidePull - 2 * kBlockMargin;
 
 constexpr int kRowHeight = static_cast<int>(glyph_geometry::kImageHeight * layout::kDrawScale);

@@ -52,7 +52,10 @@ std::string refusalMessage(const fs::path& path, const std::string& kind) {
 void replaceFile(const fs::path& path, const std::vector<unsigned char>& bytes) {
     if (auto kind = unreplaceableKind(path)) throw OutputRefused(refusalMessage(path, *kind));
     const auto temporary = temporaryBeside(path);
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    // Unbuffered: the bytes are whole already, and go out in one write without a copy.
+    std::ofstream file;
+    file.rdbuf()->pubsetbuf(nullptr, 0);
+    file.open(temporary, std::ios::binary | std::ios::trunc);
     if (file)
         file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (file) file.close();

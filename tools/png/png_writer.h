@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <vector>
 
+#include "block_pool.h"
 #include "rgba_image.h"
 
 namespace pngfile {
@@ -12,12 +14,26 @@ enum class PngPacking {
     // 8-bit RGBA, a cheap filter and the fastest zlib level: little lost on flat shapes and
     // panels, for pictures made while someone waits.
     fast,
+    // 8-bit RGBA unfiltered, zlib's fastest level matching runs of one byte only: for
+    // pictures mostly transparent or white, names set as text, the quickest to write and
+    // smaller than fast, whose filter turns the soft edges of white letters into noise.
+    sparse,
     // 8-bit grey with alpha when every pixel is grey (white glyphs), else RGBA; the smallest
     // of a few filter choices at zlib's best level: for files shipped by the thousand.
     smallest,
 };
 
-// Writes images as PNG files. One per thread; it reuses its buffers.
+// Where an image's top-left sits from a point of its own (a name's pen start on its
+// baseline), kept in the file's oFFs chunk so that whoever reads the file places it alike.
+struct ImageOffset {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+
+    bool operator==(const ImageOffset&) const = default;
+};
+
+// Writes images as PNG files. One per thread; it reuses its buffers, libpng's and zlib's
+// included, so that writing file after file leaves the heap as it is.
 class PngWriter {
 public:
     explicit PngWriter(PngPacking packing = PngPacking::fast) : packing(packing) {}
@@ -26,13 +42,17 @@ public:
     // something other than a regular file stands at the path, and PngError naming the file
     // when it cannot be written, in both cases leaving what was there.
     void write(const RgbaImage& image, const std::filesystem::path& path);
+    void write(const RgbaImage& image, const ImageOffset& offset, const std::filesystem::path& path);
 
 private:
+    void write(const RgbaImage& image, const ImageOffset* offset, const std::filesystem::path& path);
+
     PngPacking packing;
     std::vector<unsigned char> encoded;
     std::vector<unsigned char> tried;
     std::vector<unsigned char> grey;
     std::vector<unsigned char*> rows;
+    BlockPool memory;
 };
 
 }  // namespace pngfile

@@ -134,6 +134,42 @@ INSTANTIATE_TEST_SUITE_P(Images, PngPacking,
                                          PackingCase{"colour", gradient(84, 114), 6}),
                          [](const auto& info) { return std::string(info.param.label); });
 
+// One writer, as a tool keeps it, through pictures that grow and shrink, white and in
+// colour: each file reads back whole, however the memory of the last one is taken up again.
+class PngWriterInTurn : public PngFile, public testing::WithParamInterface<pngfile::PngPacking> {};
+
+std::string packingName(const testing::TestParamInfo<pngfile::PngPacking>& info) {
+    switch (info.param) {
+        case pngfile::PngPacking::fast:
+            return "fast";
+        case pngfile::PngPacking::sparse:
+            return "sparse";
+        case pngfile::PngPacking::smallest:
+            return "smallest";
+    }
+    return "unknown";
+}
+
+TEST_P(PngWriterInTurn, WritesFileAfterFileOfAnySize) {
+    pngfile::PngWriter writer(GetParam());
+    const std::vector<pngfile::RgbaImage> images = {gradient(40, 12), whiteGlyph(250, 57),
+                                                    gradient(3, 2),   whiteGlyph(912, 57),
+                                                    gradient(1, 1),   whiteGlyph(84, 114)};
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const auto path = folder / (std::to_string(i) + ".png");
+        writer.write(images[i], path);
+        auto read = pngfile::readPng(path, {.maxSide = 1024, .maxBytes = 1 << 20});
+        ASSERT_TRUE(read.image) << i << ": " << read.error;
+        EXPECT_EQ(read.image->width, images[i].width) << i;
+        EXPECT_EQ(read.image->rgba, images[i].rgba) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Packings, PngWriterInTurn,
+                         testing::Values(pngfile::PngPacking::fast, pngfile::PngPacking::sparse,
+                                         pngfile::PngPacking::smallest),
+                         packingName);
+
 TEST_F(PngFile, RefusesAnImageLargerThanAskedUnread) {
     pngfile::PngWriter().write(gradient(20, 5), file);
     const auto bytes = fs::file_size(file);

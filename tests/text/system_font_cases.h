@@ -1,0 +1,96 @@
+#pragma once
+
+// What every way of finding the system's fonts must answer, asked of two of Debian's fonts
+// (.ci/install-deps installs them) that only each other share a few characters with: Old
+// Italic letters are only in the one, runes only in the other, both have the no-break space.
+// Copies go by these names, which sort one way with ASCII case ignored and the other way
+// without; the runes' extension in capitals is a font file's all the same.
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <random>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "font_source.h"
+#include "path_text.h"
+#include "text_fonts.h"
+
+inline constexpr char kOldItalicFont[] = "/usr/share/fonts/truetype/noto/NotoSansOldItalic-Regular.ttf";
+inline constexpr char kRunicFont[] = "/usr/share/fonts/truetype/noto/NotoSansRunic-Regular.ttf";
+inline constexpr char kOghamFont[] = "/usr/share/fonts/truetype/noto/NotoSansOgham-Regular.ttf";
+inline constexpr char kLatinFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
+inline constexpr char kOldItalicCopy[] = "veltrona-old-italic.ttf";
+inline constexpr char kRunicCopy[] = "Veltrona-Runic.TTF";
+
+inline constexpr char32_t kOldItalicA = U'\U00010300';
+inline constexpr char32_t kRuneF = U'\u16A0';
+inline constexpr char32_t kOghamB = U'\u1681';
+inline constexpr char32_t kNoBreakSpace = U'\u00A0';
+inline constexpr char32_t kUnassigned = U'\u0378';
+
+enum class Found { kOldItalic, kRunic, kNothing };
+
+struct LookupCase {
+    const char* label;
+    std::vector<char32_t> chars;
+    Found found;
+
+    friend void PrintTo(const LookupCase& c, std::ostream* os) { *os << c.label; }
+};
+
+// Answers that do not hang on the order of fonts with the same claim.
+inline const std::vector<LookupCase> kLookupCases = {
+    {"old_italic_letter", {kOldItalicA}, Found::kOldItalic},
+    {"rune", {kRuneF}, Found::kRunic},
+    {"the_font_with_all_of_them", {kNoBreakSpace, kRuneF}, Found::kRunic},
+    {"none_has_all_the_base_decides", {kOldItalicA, kRuneF}, Found::kOldItalic},
+    {"none_has_all_the_other_base", {kRuneF, kOldItalicA}, Found::kRunic},
+    {"no_font_has_it", {kUnassigned}, Found::kNothing},
+    {"no_characters", {}, Found::kNothing},
+};
+
+inline std::string lookupCaseName(const testing::TestParamInfo<LookupCase>& info) { return info.param.label; }
+
+inline std::optional<std::string> copyName(Found found) {
+    switch (found) {
+        case Found::kOldItalic:
+            return kOldItalicCopy;
+        case Found::kRunic:
+            return kRunicCopy;
+        case Found::kNothing:
+            break;
+    }
+    return std::nullopt;
+}
+
+// Whether the text engine opens the font found and draws the character with it: the face's
+// number has to be the one the engine means, too.
+inline bool engineMaps(const FontSource& source, char32_t c) {
+    const TextFonts fonts({source});
+    return FT_Get_Char_Index(fonts.at(0).face, c) != 0;
+}
+
+// A folder of a test's own, gone with the test; `name` in UTF-8.
+struct ScratchFolder {
+    std::filesystem::path path;
+
+    explicit ScratchFolder(const std::string& name)
+        : path(std::filesystem::temp_directory_path() /
+               pathFromUtf8(name + "-" + std::to_string(std::random_device{}()))) {
+        std::filesystem::create_directories(path);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+};

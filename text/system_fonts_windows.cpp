@@ -1,0 +1,63 @@
+#include <array>
+#include <cstdlib>
+#include <mutex>
+#include <string_view>
+#include <vector>
+
+#include "font_index.h"
+#include "font_index_lookup.h"
+#include "system_fonts.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Windows' UI fonts for names, best first; Wine's prefix has its own Tahoma.
+constexpr std::array<std::string_view, 6> kMainFontFiles = {"segoeui.ttf", "arial.ttf",   "tahoma.ttf",
+                                                            "verdana.ttf", "calibri.ttf", "micross.ttf"};
+
+// _wgetenv: these folders' names may be outside the ANSI code page.
+const wchar_t* environment(const wchar_t* name) {
+    const wchar_t* value = _wgetenv(name);
+    return value != nullptr && *value != L'\0' ? value : nullptr;
+}
+
+std::vector<fs::path> fontFolders() {
+    const wchar_t* windows = environment(L"WINDIR");
+    if (windows == nullptr) windows = environment(L"SystemRoot");
+    std::vector<fs::path> folders{fs::path(windows != nullptr ? windows : L"C:\\Windows") / L"Fonts"};
+    // Fonts a user installs without being an administrator.
+    if (const wchar_t* local = environment(L"LOCALAPPDATA"))
+        folders.push_back(fs::path(local) / L"Microsoft" / L"Windows" / L"Fonts");
+    return folders;
+}
+
+}  // namespace
+
+struct SystemFonts::Backend {
+    fs::path indexFile;
+    std::mutex guard;
+    std::optional<std::vector<IndexedFace>> faces;
+
+    // Built on the first question, then asked without touching a file.
+    const std::vector<IndexedFace>& index() {
+        if (!faces) faces = updateFontIndex(fontFolders(), indexFile);
+        return *faces;
+    }
+};
+
+SystemFonts::SystemFonts(std::filesystem::path indexFile) : backend(std::make_unique<Backend>()) {
+    backend->indexFile = std::move(indexFile);
+}
+
+SystemFonts::~SystemFonts() = default;
+
+std::optional<FontSource> SystemFonts::fontFor(std::span<const char32_t> chars) {
+    const std::lock_guard lock(backend->guard);
+    return indexedFontFor(backend->index(), chars);
+}
+
+std::optional<FontSource> SystemFonts::mainFont() {
+    const std::lock_guard lock(backend->guard);
+    return indexedMainFont(backend->index(), kMainFontFiles);
+}
