@@ -45,6 +45,7 @@ private:
     void choose(const Settings& chosen);
     void startTextNames();
     void requestTextNames();
+    void reportTextProblem();
     std::filesystem::path dataFolder();
     void switchOn();
     void hookGameEvents();
@@ -75,4 +76,6 @@ private:
     // handler once for every time the command ran.
     bool hooked_ = false;
     int missingGlyphLines_ = 0;
+    // Why names could not be set as text, each said once a match.
+    std::vector<std::string> textProblemsTold_;
 };

@@ -59,6 +59,8 @@ void Veltrona::onOpenScoreboard(std::string) {
         if (overlay_.scoreboardClosed) {
             logPrune(pruneRoster(roster_, *gameWrapper));
             refreshScores(roster_, *gameWrapper);
+            // Names that could not be set (a full disk, say) are tried again at each opening.
+            if (namesAsText(text_) && retryFailedNames(roster_.glyphs)) requestTextNames();
         }
         orderRoster(roster_);
         Veltrona* self = this;
@@ -77,6 +79,7 @@ void Veltrona::onMatchEnded(std::string) {
         cvarManager->log(veltrona::kLogMatchEnd);
         hideOverlay(overlay_, *gameWrapper);
         missingGlyphLines_ = 0;
+        textProblemsTold_.clear();
     });
 }
 
@@ -88,6 +91,7 @@ void Veltrona::drawFrame(CanvasWrapper canvas) {
         if (namesAsText(text_)) {
             updateNameImages(text_, roster_,
                              layout::nameSizeOn(gameWrapper->GetScreenSize(), overlay_.layoutChoice));
+            reportTextProblem();
         }
         drawGlyphRows(overlay_, roster_, *gameWrapper, canvas);
         overlay_.drawingStopped = false;

@@ -124,8 +124,12 @@ void Veltrona::choose(const Settings& chosen) {
 void Veltrona::startTextNames() {
     if (text_.worker) return;
     auto start = startTextWorker(dataFolder());
-    for (const auto& problem : start.problems)
-        cvarManager->log(veltrona::kLogPrefix + escapeControls(problem));
+    const auto shown = std::min(start.problems.size(), veltrona::kFontLinesShown);
+    for (std::size_t i = 0; i < shown; ++i) cvarManager->log(veltrona::kLogPrefix + escapeControls(start.problems[i]));
+    if (start.problems.size() > shown) {
+        cvarManager->log(veltrona::kLogMoreFontLinesBefore + std::to_string(start.problems.size() - shown) +
+                         veltrona::kLogMoreFontLinesAfter);
+    }
     if (!start.worker) {
         cvarManager->log(start.fromList ? veltrona::kLogNoListedFont : veltrona::kLogNoSystemFont);
         return;
@@ -137,12 +141,18 @@ void Veltrona::requestTextNames() {
     if (!namesAsText(text_)) return;
     requestNames(text_, roster_.glyphs,
                  layout::nameSizeOn(gameWrapper->GetScreenSize(), overlay_.layoutChoice), true);
-    auto problem = text_.worker->takeProblem();
+}
+
+void Veltrona::reportTextProblem() {
+    // At the frame after it, not at the next team change, which a 1v1 may never have.
+    auto problem = text_.worker->takeProblem(false);
     if (problem.empty()) return;
+    if (std::find(textProblemsTold_.begin(), textProblemsTold_.end(), problem) != textProblemsTold_.end()) return;
     std::string line = veltrona::kLogNameNotSetBefore;
     line += escapeControls(problem);
     line += veltrona::kLogNameNotSetAfter;
     cvarManager->log(line);
+    textProblemsTold_.push_back(std::move(problem));
 }
 
 void Veltrona::waitForTextWork() {
@@ -151,8 +161,9 @@ void Veltrona::waitForTextWork() {
 
 void Veltrona::switchOn() {
     hookGameEvents();
-    // First, so that the answer says how names are really drawn.
-    if (text_.chosen) startTextNames();
+    // First, so that the answer says how names are really drawn. Nothing in the player's
+    // font list may keep the switch and the glyph files from working.
+    if (text_.chosen) guarded(veltrona::kWhatStartText, [this] { startTextNames(); });
     std::string line = veltrona::kLogSwitchedOn;
     line += layoutName(overlay_.layoutChoice);
     line += veltrona::kLogLayoutAfter;

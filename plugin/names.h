@@ -57,6 +57,10 @@ inline constexpr char kLogUnknownOptionAfter[] =
 inline constexpr char kLogSettingsNotUsed[] = "Veltrona: the choices in veltrona/settings.txt are not used (";
 inline constexpr char kLogSettingsDefaults[] = "); starting with the scaled layout and glyph files";
 
+// A list of thousands of missing fonts must not flood the console at every command.
+inline constexpr std::size_t kFontLinesShown = 16;
+inline constexpr char kLogMoreFontLinesBefore[] = "Veltrona: ";
+inline constexpr char kLogMoreFontLinesAfter[] = " more lines about veltrona/fonts.txt are not shown";
 inline constexpr char kLogNoListedFont[] =
     "Veltrona: none of the fonts in veltrona/fonts.txt could be opened; names stay drawn from glyph files";
 inline constexpr char kLogNoSystemFont[] =
@@ -92,6 +96,7 @@ inline constexpr char kWhatReadChoices[] = "reading the choices";
 inline constexpr char kWhatSaveChoices[] = "saving the choices";
 inline constexpr char kWhatUnload[] = "unloading";
 inline constexpr char kWhatCommand[] = "the command";
+inline constexpr char kWhatStartText[] = "starting names as text";
 inline constexpr char kWhatTeamChange[] = "the team change";
 inline constexpr char kWhatOpen[] = "opening the scoreboard";
 inline constexpr char kWhatClose[] = "closing the scoreboard";

@@ -40,11 +40,24 @@ const PlayerGlyphs* findPlayerGlyphs(const GlyphStore& store, const std::string&
     return found == store.players.end() ? nullptr : &found->second;
 }
 
+std::string textOfName(const std::string& displayName) {
+    return displayName.substr(0, std::min(displayName.size(), veltrona::kTextNameBytes));
+}
+
+void followNameText(GlyphStore& store, const std::string& key, const std::string& displayName) {
+    auto found = store.players.find(key);
+    if (found == store.players.end()) return;
+    auto text = textOfName(displayName);
+    if (found->second.name == text) return;
+    found->second.name = std::move(text);
+    found->second.text = {};
+}
+
 std::vector<MissingGlyph> loadPlayerGlyphs(GlyphStore& store, const std::string& key,
                                            const std::string& displayName, std::vector<std::string> codes,
                                            const std::filesystem::path& glyphFolder) {
     PlayerGlyphs record;
-    record.name = displayName.substr(0, std::min(displayName.size(), veltrona::kTextNameBytes));
+    record.name = textOfName(displayName);
     std::vector<MissingGlyph> missing;
     record.glyphs.reserve(codes.size());
     for (auto& code : codes) {

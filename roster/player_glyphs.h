@@ -60,6 +60,14 @@ std::vector<MissingGlyph> loadPlayerGlyphs(GlyphStore& store, const std::string&
                                            const std::string& displayName, std::vector<std::string> codes,
                                            const std::filesystem::path& glyphFolder);
 
+// The part of a display name the text engine is given.
+std::string textOfName(const std::string& displayName);
+
+// A rename that glyph files do not see (a joiner added between two emoji, U+FE0F after a
+// heart, a zero-width non-joiner in a Persian name) still changes the name set as text: the
+// record takes the new text, and its name image goes to be set anew.
+void followNameText(GlyphStore& store, const std::string& key, const std::string& displayName);
+
 // Whether the record draws exactly these codes.
 bool drawsCodes(const PlayerGlyphs& player, const std::vector<std::string>& codes);
 

@@ -40,7 +40,10 @@ RebuildReport rebuildRoster(Roster& roster, GameWrapper& game) {
             const auto* held = findPlayerGlyphs(roster.glyphs, key);
             if (held != nullptr && !firstOfKey) return;
             auto codes = drawnGlyphCodes(displayName);
-            if (held != nullptr && drawsCodes(*held, codes)) return;
+            if (held != nullptr && drawsCodes(*held, codes)) {
+                followNameText(roster.glyphs, key, displayName);
+                return;
+            }
             // The old glyphs go before the new ones load, so that no file is held twice.
             if (held != nullptr) dropPlayerGlyphs(roster.glyphs, key);
             auto missing = loadPlayerGlyphs(roster.glyphs, key, displayName, std::move(codes), folder);

@@ -1,23 +1,9 @@
 #include "default_fonts.h"
 
-#include <cstdlib>
 #include <system_error>
 
 #include "path_text.h"
-
-namespace {
-
-#if defined(_WIN32)
-std::filesystem::path windowsFolder() {
-    // _wgetenv: the Windows folder's name may be outside the ANSI code page.
-    const wchar_t* folder = _wgetenv(L"WINDIR");
-    if (folder == nullptr || *folder == L'\0') folder = _wgetenv(L"SystemRoot");
-    if (folder == nullptr || *folder == L'\0') return L"C:\\Windows";
-    return folder;
-}
-#endif
-
-}  // namespace
+#include "windows_folder.h"
 
 DefaultFontChain defaultFontChain() {
 #if defined(_WIN32)

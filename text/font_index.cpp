@@ -27,6 +27,8 @@ constexpr std::string_view kTemporaryExtension = ".tmp";
 // one this code wrote.
 constexpr std::uintmax_t kMaxIndexBytes = 64ull << 20;
 
+constexpr int kMediumWeight = 500;
+
 struct FontFile {
     fs::path path;
     std::uintmax_t size = 0;
@@ -136,16 +138,31 @@ struct FreeTypeLibrary {
     FreeTypeLibrary& operator=(const FreeTypeLibrary&) = delete;
 };
 
-// Sorted by file name, then path, then face: the order lookups take, the same on every start.
+// How far a weight is from regular, as CSS matches a weight of 400: 400 to 500 upward (0 to
+// 100), then lighter downward (above 100, below 500), then heavier upward (above 500).
+int weightRank(int weight) {
+    if (weight >= kRegularWeight && weight <= kMediumWeight) return weight - kRegularWeight;
+    if (weight < kRegularWeight) return kMediumWeight - weight;
+    return weight;
+}
+
+// Sorted by style, then file name, path and face: the order lookups take, the same on every
+// start.
 void sortFaces(std::vector<IndexedFace>& faces) {
     struct Keyed {
+        bool italic;
+        int weightRank;
         std::string name;
         IndexedFace* face;
     };
     std::vector<Keyed> keyed;
     keyed.reserve(faces.size());
-    for (auto& face : faces) keyed.push_back({asciiLower(displayText(face.path.filename())), &face});
+    for (auto& face : faces)
+        keyed.push_back(
+            {face.italic, weightRank(face.weight), asciiLower(displayText(face.path.filename())), &face});
     std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        if (a.italic != b.italic) return b.italic;
+        if (a.weightRank != b.weightRank) return a.weightRank < b.weightRank;
         if (a.name != b.name) return a.name < b.name;
         if (a.face->path != b.face->path) return a.face->path < b.face->path;
         return a.face->faceIndex < b.face->faceIndex;

@@ -1,9 +1,17 @@
 #include "font_index_faces.h"
 
+#include FT_TRUETYPE_TABLES_H
+
 #include "mapped_file.h"
 #include "utf8.h"
 
 namespace {
+
+// The OS/2 version FreeType gives when a font has no such table.
+constexpr FT_UShort kNoOs2Table = 0xFFFF;
+// Some old fonts give their weight class as 1 to 9 for 100 to 900.
+constexpr int kLastShortWeight = 9;
+constexpr int kShortWeightScale = 100;
 
 std::vector<CodeRange> mappedRanges(FT_Face face) {
     std::vector<CodeRange> ranges;
@@ -26,6 +34,17 @@ std::vector<CodeRange> mappedRanges(FT_Face face) {
     return ranges;
 }
 
+// The OS/2 weight class where the font gives a usable one, else what its bold flag says.
+int weightOf(FT_Face face) {
+    const int flagged = (face->style_flags & FT_STYLE_FLAG_BOLD) != 0 ? kBoldWeight : kRegularWeight;
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (os2 == nullptr || os2->version == kNoOs2Table) return flagged;
+    const int weight = os2->usWeightClass;
+    if (weight >= 1 && weight <= kLastShortWeight) return weight * kShortWeightScale;
+    if (weight < 1 || weight > kMaxWeight) return flagged;
+    return weight;
+}
+
 bool drawable(FT_Face face) { return FT_IS_SCALABLE(face) || face->num_fixed_sizes > 0; }
 
 }  // namespace
@@ -42,6 +61,8 @@ std::vector<IndexedFace> readFontFaces(FT_Library lib, const std::filesystem::pa
         IndexedFace entry;
         entry.path = path;
         entry.faceIndex = index;
+        entry.weight = weightOf(face);
+        entry.italic = (face->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
         if (FT_Select_Charmap(face, FT_ENCODING_UNICODE) == 0 && drawable(face))
             entry.ranges = mappedRanges(face);
         FT_Done_Face(face);

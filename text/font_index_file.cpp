@@ -9,16 +9,19 @@
 
 namespace {
 
-constexpr std::string_view kHeader = "veltrona font index 1";
+// Version 1 kept no style: such an index is built anew, so that its faces get one.
+constexpr std::string_view kHeader = "veltrona font index 2";
 constexpr std::string_view kEndPrefix = "end ";
 constexpr char kField = '\t';
+constexpr std::string_view kUpright = "upright";
+constexpr std::string_view kItalic = "italic";
 constexpr char kRangeSeparator = ',';
 constexpr char kRangeDash = '-';
 constexpr int kDecimal = 10;
 constexpr int kHex = 16;
 // A 64-bit number in decimal, with its sign.
 constexpr std::size_t kMaxDigits = 24;
-constexpr std::size_t kFieldsBeforePath = 4;
+constexpr std::size_t kFieldsBeforePath = 6;
 
 void appendNumber(std::string& text, auto value, int base = kDecimal) {
     std::array<char, kMaxDigits> digits{};
@@ -88,9 +91,13 @@ std::optional<IndexedFace> parseFace(std::string_view line) {
     if (!parseNumber(fields[0], face.faceIndex) || face.faceIndex < 0 ||
         face.faceIndex >= kMaxFacesPerFontFile)
         return std::nullopt;
-    if (!parseNumber(fields[1], face.fileSize) || !parseNumber(fields[2], face.writeTime))
+    if (!parseNumber(fields[1], face.weight) || face.weight < 1 || face.weight > kMaxWeight)
         return std::nullopt;
-    auto ranges = parseRanges(fields[3]);
+    if (fields[2] != kUpright && fields[2] != kItalic) return std::nullopt;
+    face.italic = fields[2] == kItalic;
+    if (!parseNumber(fields[3], face.fileSize) || !parseNumber(fields[4], face.writeTime))
+        return std::nullopt;
+    auto ranges = parseRanges(fields[5]);
     if (!ranges || line.empty()) return std::nullopt;
     face.ranges = std::move(*ranges);
     // On Windows a path that is not UTF-8 has no wide form: the conversion throws.
@@ -109,6 +116,10 @@ std::string formatFontIndex(const std::vector<IndexedFace>& faces) {
     text += '\n';
     for (const auto& face : faces) {
         appendNumber(text, face.faceIndex);
+        text += kField;
+        appendNumber(text, face.weight);
+        text += kField;
+        text += face.italic ? kItalic : kUpright;
         text += kField;
         appendNumber(text, face.fileSize);
         text += kField;

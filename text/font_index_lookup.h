@@ -8,7 +8,8 @@
 #include "font_index.h"
 #include "font_source.h"
 
-// Lookups in an index (font_index.h), taking its faces in their order: the first that fits.
+// Lookups in an index (font_index.h), taking its faces in their order: the first that fits,
+// which is thus a regular upright face where one fits.
 
 bool mapsChar(const IndexedFace& face, char32_t c);
 

@@ -155,7 +155,8 @@ NameImage setName(TextFonts& fonts, std::string_view name, int height, int maxWi
 
     // The row and the advance, grown to the ink within reach; relative to the pen's start on
     // the baseline, y down.
-    const int advance = static_cast<int>((out.layout.width + kSubpixels - 1) / kSubpixels);
+    // A damaged font's advances can sum below zero: no room is taken then, not a negative one.
+    const int advance = static_cast<int>((std::max<FT_Pos>(out.layout.width, 0) + kSubpixels - 1) / kSubpixels);
     const int reach = static_cast<int>(std::ceil(kInkReachEms * metrics.pixelsPerEm));
     int left = 0;
     int right = advance;

@@ -7,6 +7,7 @@
 #include "font_index.h"
 #include "font_index_lookup.h"
 #include "system_fonts.h"
+#include "windows_folder.h"
 
 namespace {
 
@@ -16,16 +17,14 @@ namespace fs = std::filesystem;
 constexpr std::array<std::string_view, 6> kMainFontFiles = {"segoeui.ttf", "arial.ttf",   "tahoma.ttf",
                                                             "verdana.ttf", "calibri.ttf", "micross.ttf"};
 
-// _wgetenv: these folders' names may be outside the ANSI code page.
+// _wgetenv: the folder's name may be outside the ANSI code page.
 const wchar_t* environment(const wchar_t* name) {
     const wchar_t* value = _wgetenv(name);
     return value != nullptr && *value != L'\0' ? value : nullptr;
 }
 
 std::vector<fs::path> fontFolders() {
-    const wchar_t* windows = environment(L"WINDIR");
-    if (windows == nullptr) windows = environment(L"SystemRoot");
-    std::vector<fs::path> folders{fs::path(windows != nullptr ? windows : L"C:\\Windows") / L"Fonts"};
+    std::vector<fs::path> folders{windowsFolder() / L"Fonts"};
     // Fonts a user installs without being an administrator.
     if (const wchar_t* local = environment(L"LOCALAPPDATA"))
         folders.push_back(fs::path(local) / L"Microsoft" / L"Windows" / L"Fonts");

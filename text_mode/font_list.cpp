@@ -1,5 +1,6 @@
 #include "font_list.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 #include <system_error>
@@ -9,6 +10,7 @@
 #include "path_text.h"
 #include "player_text.h"
 #include "printable.h"
+#include "utf8.h"
 
 namespace {
 
@@ -18,6 +20,13 @@ constexpr char kFileName[] = "fonts.txt";
 // Room for hundreds of fonts; a larger file is not a list of them.
 constexpr std::size_t kMaxBytes = 64 * 1024;
 constexpr char kFaceMark = '|';
+constexpr char kNotUtf8[] = ": not UTF-8; save it as UTF-8";
+constexpr char kUtf16Refused[] =
+    " is saved as UTF-16 (Notepad's \"Unicode\") and is not read; save it as UTF-8 (Notepad: Save as, "
+    "Encoding: UTF-8)";
+constexpr char kQuote = '"';
+// Notepad's "Unicode" and "Unicode big endian" start with one of these.
+constexpr std::string_view kUtf16Marks[] = {"\xFF\xFE", "\xFE\xFF"};
 
 struct Entry {
     std::string_view path;
@@ -35,6 +44,26 @@ Entry parseEntry(std::string_view line) {
     return {trimmed(line.substr(0, mark)), face};
 }
 
+// Explorer's "Copy as path" and most command lines put a path in double quotes.
+std::string_view unquoted(std::string_view path) {
+    if (path.size() >= 2 && path.front() == kQuote && path.back() == kQuote) return trimmed(path.substr(1, path.size() - 2));
+    return path;
+}
+
+bool isUtf8(std::string_view line) {
+    std::size_t error = 0;
+    return utf8::decode(line, error).has_value();
+}
+
+// A file Notepad saved as UTF-16 starts with its byte-order mark; without one, its Latin
+// text still shows as every other byte zero.
+bool isUtf16(std::string_view text) {
+    for (const auto mark : kUtf16Marks) {
+        if (text.starts_with(mark)) return true;
+    }
+    return text.size() >= 2 && (text[0] == '\0' || text[1] == '\0');
+}
+
 std::string problem(const std::string& where, std::string_view path, const char* what) {
     return where + ": \"" + escapeControls(path) + "\" " + what;
 }
@@ -47,21 +76,45 @@ FontList listedFonts(const fs::path& file) {
         list.problems.push_back(std::string(kFileName) + ": " + read.problem);
         return list;
     }
+    if (isUtf16(read.text)) {
+        list.problems.push_back(std::string(kFileName) + kUtf16Refused);
+        return list;
+    }
     const auto folder = file.parent_path();
     PlayerLines lines(read.text);
     std::string_view line;
+    std::size_t leftOut = 0;
     while (lines.next(line)) {
-        const auto entry = parseEntry(line);
-        const auto path = folder / pathFromUtf8(std::string(entry.path));
-        std::error_code error;
-        const auto type = fs::status(path, error).type();
-        if (type == fs::file_type::regular) {
-            list.fonts.push_back({path, entry.face});
+        const auto where = std::string(kFileName) + " line " + std::to_string(lines.number());
+        // Windows reads a path only from UTF-8 here: an ANSI line would not even convert.
+        if (!isUtf8(line)) {
+            list.problems.push_back(where + kNotUtf8);
             continue;
         }
-        const auto where = std::string(kFileName) + " line " + std::to_string(lines.number());
-        list.problems.push_back(
-            problem(where, entry.path, type == fs::file_type::not_found ? "not found" : "is not a file"));
+        const auto entry = parseEntry(line);
+        const auto text = unquoted(entry.path);
+        const auto path = folder / pathFromUtf8(std::string(text));
+        std::error_code error;
+        const auto type = fs::status(path, error).type();
+        if (type != fs::file_type::regular) {
+            list.problems.push_back(
+                problem(where, text, type == fs::file_type::not_found ? "not found" : "is not a file"));
+            continue;
+        }
+        // A font named twice is opened once.
+        const bool listed = std::any_of(list.fonts.begin(), list.fonts.end(), [&](const FontSource& font) {
+            return font.faceIndex == entry.face && font.path == path;
+        });
+        if (listed) continue;
+        if (list.fonts.size() == kMaxListedFonts) {
+            ++leftOut;
+            continue;
+        }
+        list.fonts.push_back({path, entry.face});
+    }
+    if (leftOut > 0) {
+        list.problems.push_back(std::string(kFileName) + ": only the first " + std::to_string(kMaxListedFonts) +
+                                " fonts are used; " + std::to_string(leftOut) + " more are left out");
     }
     return list;
 }

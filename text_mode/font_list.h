@@ -11,8 +11,11 @@
 //     C:\Windows\Fonts\cambria.ttc|1
 //
 // A bar cannot be part of a Windows file name; elsewhere, a bar followed by nothing but
-// digits at the end of a line always gives a face.
+// digits at the end of a line always gives a face. A path may stand in double quotes, as
+// Explorer's "Copy as path" puts it. A line that is not UTF-8, or a file saved as UTF-16, is
+// reported rather than read.
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -21,6 +24,10 @@
 
 // <data>/veltrona/fonts.txt
 std::filesystem::path fontListFile(const std::filesystem::path& dataFolder);
+
+// A chain is mapped whole for as long as text mode runs: a list longer than this is not a
+// chain anyone means, and each font costs its file's memory.
+inline constexpr std::size_t kMaxListedFonts = 64;
 
 struct FontList {
     std::vector<FontSource> fonts;  // in fallback order, main font first

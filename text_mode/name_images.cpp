@@ -49,6 +49,17 @@ void updateNameImages(TextNames& names, Roster& roster, NameSize size) {
     names.settled = !waiting;
 }
 
+bool retryFailedNames(GlyphStore& store) {
+    bool any = false;
+    for (auto& [key, player] : store.players) {
+        auto& text = player.text;
+        if (!text.request || text.request->state.load(std::memory_order_acquire) != NameState::failed) continue;
+        text = {};
+        any = true;
+    }
+    return any;
+}
+
 void dropNameImages(TextNames& names, GlyphStore& store) {
     for (auto& [key, player] : store.players) player.text = {};
     names.outbox.clear();

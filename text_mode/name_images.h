@@ -33,5 +33,9 @@ void requestNames(TextNames& names, GlyphStore& store, NameSize size, bool wait)
 // the textures of up to kNameImagesPerFrame finished names, rows in order.
 void updateNameImages(TextNames& names, Roster& roster, NameSize size);
 
+// Drops the requests that failed, so that the next requestNames sets those names again;
+// whether there were any.
+bool retryFailedNames(GlyphStore& store);
+
 // Back to glyph files: every name image and request goes.
 void dropNameImages(TextNames& names, GlyphStore& store);

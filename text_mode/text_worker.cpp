@@ -46,8 +46,15 @@ void TextWorker::waitUntilIdle() {
     idle_.wait(lock, [this] { return stopping_ || (queue_.empty() && !busy_); });
 }
 
-std::string TextWorker::takeProblem() {
-    std::lock_guard lock(mutex_);
+std::string TextWorker::takeProblem(bool wait) {
+    if (!problemWaiting_.load(std::memory_order_acquire)) return {};
+    std::unique_lock lock(mutex_, std::defer_lock);
+    if (wait) {
+        lock.lock();
+    } else if (!lock.try_lock()) {
+        return {};
+    }
+    problemWaiting_.store(false, std::memory_order_relaxed);
     return std::exchange(problem_, {});
 }
 
@@ -64,6 +71,7 @@ void TextWorker::start() {
     } catch (const std::exception& error) {
         std::lock_guard lock(mutex_);
         problem_ = error.what();
+        problemWaiting_.store(true, std::memory_order_release);
     }
 }
 
@@ -94,6 +102,7 @@ void TextWorker::run() {
             request->state.store(NameState::failed, std::memory_order_release);
             std::lock_guard lock(mutex_);
             problem_ = error.what();
+            problemWaiting_.store(true, std::memory_order_release);
         } catch (...) {
             request->state.store(NameState::failed, std::memory_order_release);
         }

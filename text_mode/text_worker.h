@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -38,8 +39,9 @@ public:
     // Returns once everything sent has been worked on: for tests and the host runner.
     void waitUntilIdle();
 
-    // Why the last name that could not be made failed, once; empty if none did since.
-    std::string takeProblem();
+    // Why the last name that could not be made failed, once; empty if none did since. With
+    // `wait` false, as a frame asks, empty also when the worker holds its lock.
+    std::string takeProblem(bool wait = true);
 
 private:
     void run();
@@ -62,5 +64,7 @@ private:
     bool busy_ = false;
     bool stopping_ = false;
     std::string problem_;
+    // Set with problem_, so that a frame looks without taking the lock.
+    std::atomic<bool> problemWaiting_{false};
     std::thread thread_;
 };

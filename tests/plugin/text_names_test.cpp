@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -140,6 +141,34 @@ TEST_F(TextNames, ARenameWhileItsImageIsBeingSetDrawsTheNewName) {
     EXPECT_EQ(textOf("a").request->name, "Annabel");
     EXPECT_EQ(nameImagesDrawn(), 3u);
 }
+
+// Renames glyph files do not see still change a name set as text: a joiner makes a family of
+// three people, U+FE0F a red heart, a zero-width non-joiner parts Persian letters.
+class ZeroWidthRename : public TextNames, public testing::WithParamInterface<std::pair<const char*, const char*>> {};
+
+TEST_P(ZeroWidthRename, SetsTheNameAgain) {
+    const auto [before, after] = GetParam();
+    world.players = {human("a", before, 0)};
+    openWithText();
+    plugin.waitForTextWork();
+    frame();
+    ASSERT_TRUE(textOf("a").image);
+    const auto oldFile = textOf("a").request->file;
+    world.players[0]->name = after;
+    world.fire(veltrona::kEventTeamChanged);
+    plugin.waitForTextWork();
+    frame();
+    ASSERT_TRUE(textOf("a").image);
+    EXPECT_EQ(textOf("a").request->name, after);
+    EXPECT_NE(textOf("a").request->file, oldFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextNames, ZeroWidthRename,
+    testing::Values(std::pair{"\U0001F468\U0001F469\U0001F467", "\U0001F468\u200D\U0001F469\u200D\U0001F467"},
+                    std::pair{"\u2764Kai", "\u2764\uFE0FKai"},
+                    std::pair{"\u0645\u06CC\u200C\u062E\u0648\u0627\u0645", "\u0645\u06CC\u062E\u0648\u0627\u0645"}),
+    [](const auto& info) { return std::string(std::array{"family", "heart", "persian"}[info.index]); });
 
 TEST_F(TextNames, UnloadWithWorkQueuedStopsTheWorkerAndReturns) {
     // Built with += : GCC 12 misreads "x" + std::to_string(...) as an overlapping copy.

@@ -1,5 +1,6 @@
 // The index of font folders that finds the system's fonts on Windows, over a folder of test
-// fonts: what it finds, the file it keeps, and that it reads again only what changed.
+// fonts: what it finds, which face it takes first, the file it keeps, and that it reads again
+// only what changed.
 
 #include "font_index.h"
 
@@ -7,8 +8,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,8 +67,8 @@ TEST_F(FontIndexFolder, TakesFilesByNameWithCaseIgnored) {
 }
 
 bool sameFace(const IndexedFace& a, const IndexedFace& b) {
-    return a.path == b.path && a.faceIndex == b.faceIndex && a.fileSize == b.fileSize &&
-           a.writeTime == b.writeTime &&
+    return a.path == b.path && a.faceIndex == b.faceIndex && a.weight == b.weight && a.italic == b.italic &&
+           a.fileSize == b.fileSize && a.writeTime == b.writeTime &&
            std::equal(
                a.ranges.begin(), a.ranges.end(), b.ranges.begin(), b.ranges.end(),
                [](const CodeRange& x, const CodeRange& y) { return x.first == y.first && x.last == y.last; });
@@ -214,8 +217,11 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"empty", [](const std::string&, const fs::path&) { return std::string(); }},
         DamageCase{"not_text",
                    [](const std::string&, const fs::path&) { return std::string("\0\xff\xfe\n\x01", 5); }},
-        DamageCase{"another_version", [](const std::string& s,
-                                         const fs::path&) { return replaced(s, "index 1\n", "index 2\n"); }},
+        DamageCase{
+            "the_version_without_styles",
+            [](const std::string& s, const fs::path&) { return replaced(s, "index 2\n", "index 1\n"); }},
+        DamageCase{"a_later_version", [](const std::string& s,
+                                         const fs::path&) { return replaced(s, "index 2\n", "index 3\n"); }},
         DamageCase{"cut_off",
                    [](const std::string& s, const fs::path&) { return s.substr(0, s.find("end ")); }},
         DamageCase{"cut_in_a_line",
@@ -226,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const std::string& s, const fs::path&) { return s + "0\t1\t2\t\t/elsewhere.ttf\n"; }},
         DamageCase{"a_line_twice",
                    [](const std::string& s, const fs::path&) {
-                       return replaced(replaced(s, "index 1\n", "index 1\n" + runicLine(s)), "end 2",
+                       return replaced(replaced(s, "index 2\n", "index 2\n" + runicLine(s)), "end 2",
                                        "end 3");
                    }},
         DamageCase{"a_field_missing",
@@ -240,6 +246,15 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const std::string& s, const fs::path& file) {
                        return replaced(s, sizeField(file), "\t4x\t");
                    }},
+        DamageCase{"weight_not_a_number",
+                   [](const std::string& s, const fs::path&) { return replaced(s, "\t400\t", "\tbold\t"); }},
+        DamageCase{"weight_beyond_the_scale",
+                   [](const std::string& s, const fs::path&) { return replaced(s, "\t400\t", "\t1001\t"); }},
+        DamageCase{"no_weight",
+                   [](const std::string& s, const fs::path&) { return replaced(s, "\t400\t", "\t0\t"); }},
+        DamageCase{
+            "slant_unknown",
+            [](const std::string& s, const fs::path&) { return replaced(s, "\tupright\t", "\toblique\t"); }},
         DamageCase{"negative_face",
                    [](const std::string& s, const fs::path&) { return replaced(s, "\n0\t", "\n-1\t"); }},
         DamageCase{"face_beyond_any_collection",
@@ -291,6 +306,120 @@ INSTANTIATE_TEST_SUITE_P(
         MainFontCase{"preferred_but_not_a_font", {"broken.ttf"}, "zz-latin.ttf"},
         MainFontCase{"none_preferred_present", {"segoeui.ttf", "tahoma.ttf"}, "zz-latin.ttf"}),
     [](const testing::TestParamInfo<MainFontCase>& info) { return std::string(info.param.label); });
+
+// Faces of one family whose bold or italic ones sort first by file name. Debian has few
+// weights besides regular and bold: the others are copies with their OS/2 weight class written
+// over, which FreeType takes as it is (it checks no table's checksum).
+constexpr char kSansRegular[] = "/usr/share/fonts/truetype/noto/NotoSans-Regular.ttf";
+constexpr char kSansBold[] = "/usr/share/fonts/truetype/noto/NotoSans-Bold.ttf";
+constexpr char kSansItalic[] = "/usr/share/fonts/truetype/noto/NotoSans-Italic.ttf";
+constexpr char kSansBoldItalic[] = "/usr/share/fonts/truetype/noto/NotoSans-BoldItalic.ttf";
+constexpr char kLatinBoldFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+
+constexpr std::size_t kTableCountAt = 4;
+constexpr std::size_t kTableRecordsAt = 12;
+constexpr std::size_t kTableRecordSize = 16;
+constexpr std::size_t kTableOffsetInRecord = 8;
+constexpr std::size_t kWeightClassInOs2 = 4;
+constexpr std::string_view kOs2Tag = "OS/2";
+constexpr int kBitsPerByte = 8;
+
+std::uint32_t bigEndian(const std::string& bytes, std::size_t at, std::size_t size) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < size; ++i)
+        value = value << kBitsPerByte | static_cast<unsigned char>(bytes.at(at + i));
+    return value;
+}
+
+void setWeightClass(std::string& font, std::uint16_t weight) {
+    const auto tables = bigEndian(font, kTableCountAt, sizeof(std::uint16_t));
+    for (std::uint32_t i = 0; i < tables; ++i) {
+        const auto record = kTableRecordsAt + i * kTableRecordSize;
+        if (font.compare(record, kOs2Tag.size(), kOs2Tag) != 0) continue;
+        const auto at =
+            bigEndian(font, record + kTableOffsetInRecord, sizeof(std::uint32_t)) + kWeightClassInOs2;
+        font.at(at) = static_cast<char>(weight >> kBitsPerByte);
+        font.at(at + 1) = static_cast<char>(weight);
+        return;
+    }
+    ADD_FAILURE() << "no OS/2 table";
+}
+
+struct StyledFont {
+    const char* copy;
+    const char* font;
+    std::optional<std::uint16_t> weightClass;  // written over the font's own
+};
+
+struct StyleCase {
+    const char* label;
+    std::vector<StyledFont> fonts;
+    const char* found;
+
+    friend void PrintTo(const StyleCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class FontIndexStyle : public FontIndexFolder, public testing::WithParamInterface<StyleCase> {};
+
+// Beside the runes' and Old Italic fonts, regular faces without Latin letters.
+TEST_P(FontIndexStyle, TakesTheMostRegularFaceThatHasThem) {
+    for (const auto& font : GetParam().fonts) {
+        auto bytes = fileText(font.font);
+        if (font.weightClass) setWeightClass(bytes, *font.weightClass);
+        writeFile(fonts() / font.copy, bytes);
+    }
+    // The fonts read, then the index kept of them read back.
+    const auto read = update();
+    const auto kept = update();
+    const char32_t latin[] = {U'A'};
+    for (const auto* faces : {&read, &kept}) {
+        SCOPED_TRACE(faces == &read ? "read" : "kept");
+        const auto found = indexedFontFor(*faces, latin);
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->path, fonts() / GetParam().found);
+        const auto main = indexedMainFont(*faces, {});
+        ASSERT_TRUE(main);
+        EXPECT_EQ(main->path, fonts() / GetParam().found);
+    }
+}
+
+constexpr std::uint16_t kThin = 100;
+constexpr std::uint16_t kLight = 300;
+constexpr std::uint16_t kMedium = 500;
+constexpr std::uint16_t kRegularOnTheShortScale = 4;
+constexpr std::uint16_t kNoWeightClass = 0;
+
+INSTANTIATE_TEST_SUITE_P(
+    Faces, FontIndexStyle,
+    testing::Values(
+        StyleCase{"regular_after_bold_by_name",
+                  {{"a-bold.ttf", kLatinBoldFont, {}}, {"b-regular.ttf", kLatinFont, {}}},
+                  "b-regular.ttf"},
+        StyleCase{"regular_after_italic_by_name",
+                  {{"a-italic.ttf", kSansItalic, {}}, {"b-regular.ttf", kSansRegular, {}}},
+                  "b-regular.ttf"},
+        StyleCase{"upright_bold_before_italic",
+                  {{"a-italic.ttf", kSansItalic, {}},
+                   {"b-bold-italic.ttf", kSansBoldItalic, {}},
+                   {"c-bold.ttf", kSansBold, {}}},
+                  "c-bold.ttf"},
+        StyleCase{"nearest_weight_without_a_regular",
+                  {{"a-thin.ttf", kSansRegular, kThin},
+                   {"b-bold.ttf", kSansBold, {}},
+                   {"c-light.ttf", kSansRegular, kLight}},
+                  "c-light.ttf"},
+        StyleCase{"medium_before_light_as_near",
+                  {{"a-light.ttf", kSansRegular, kLight}, {"b-medium.ttf", kSansRegular, kMedium}},
+                  "b-medium.ttf"},
+        StyleCase{"weight_class_on_the_short_scale",
+                  {{"a-medium.ttf", kSansRegular, kMedium},
+                   {"b-regular.ttf", kSansRegular, kRegularOnTheShortScale}},
+                  "b-regular.ttf"},
+        StyleCase{"no_weight_class_goes_by_the_bold_flag",
+                  {{"a-regular.ttf", kSansRegular, kNoWeightClass}, {"b-medium.ttf", kSansRegular, kMedium}},
+                  "a-regular.ttf"},
+        StyleCase{"a_bold_face_that_has_them", {{"a-bold.ttf", kLatinBoldFont, {}}}, "a-bold.ttf"}),
+    [](const testing::TestParamInfo<StyleCase>& info) { return std::string(info.param.label); });
 
 // A collection: each of its faces, by its number in the file.
 TEST(FontIndexFaces, ReadsEveryFaceOfACollection) {

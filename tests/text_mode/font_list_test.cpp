@@ -47,6 +47,13 @@ protected:
         std::ofstream(own() / "fonts.txt", std::ios::binary) << text;
     }
 
+    // A font in the scratch folder, as UTF-8: Debian's own paths name no drive under Wine.
+    std::string localFont() const {
+        const auto font = data.path() / "DejaVuSans.ttf";
+        if (!fs::exists(font)) fs::copy_file(kDejaVuSans, font);
+        return displayText(font);
+    }
+
     ScratchData data;
 };
 
@@ -73,6 +80,60 @@ TEST_F(FontListFolder, GivesTheListedFontsThatExist) {
                                  "fonts.txt line 9: \"" + mine + "|x\" not found",
                                  "fonts.txt line 10: \"" + elsewhere + "|-1\" not found",
                              }));
+}
+
+// Lists as players write them: saved by Notepad in another encoding, paths quoted by
+// Explorer's "Copy as path", one font named over and over, thousands of lines.
+struct PlayerListCase {
+    const char* label;
+    std::string (*text)(const std::string& font);  // given a font's path as UTF-8
+    std::size_t fonts;
+    std::vector<std::string> problems;
+
+    friend void PrintTo(const PlayerListCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class PlayerLists : public FontListFolder, public testing::WithParamInterface<PlayerListCase> {};
+
+TEST_P(PlayerLists, GiveWhatServesAndSayWhatDoesNot) {
+    const auto& c = GetParam();
+    writeList(c.text(localFont()));
+    const auto list = chosenFonts(data.path());
+    EXPECT_EQ(list.fonts.size(), c.fonts);
+    EXPECT_EQ(list.problems, c.problems);
+}
+
+std::string repeated(const std::string& line, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += line + "\n";
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FontList, PlayerLists,
+    testing::Values(
+        PlayerListCase{"ansi_line", [](const std::string& font) { return "caf\xE9.ttf\n" + font + "\n"; }, 1,
+                       {"fonts.txt line 1: not UTF-8; save it as UTF-8"}},
+        PlayerListCase{"utf16_with_mark", [](const std::string&) { return std::string("\xFF\xFEx\0.\0t\0", 8); }, 0,
+                       {"fonts.txt is saved as UTF-16 (Notepad's \"Unicode\") and is not read; save it as UTF-8 "
+                        "(Notepad: Save as, Encoding: UTF-8)"}},
+        PlayerListCase{"utf16_without_mark", [](const std::string&) { return std::string("x\0.\0t\0", 6); }, 0,
+                       {"fonts.txt is saved as UTF-16 (Notepad's \"Unicode\") and is not read; save it as UTF-8 "
+                        "(Notepad: Save as, Encoding: UTF-8)"}},
+        PlayerListCase{"quoted", [](const std::string& font) { return "\"" + font + "\"\n \"" + font + "\" |1\n"; },
+                       2, {}},
+        PlayerListCase{"the_same_font_500_times", [](const std::string& font) { return repeated(font, 500); }, 1,
+                       {}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(FontListFolder, FontsPastTheBoundAreLeftOutWithOneLine) {
+    std::string text;
+    for (int i = 0; i < 70; ++i) text += localFont() + "|" + std::to_string(i) + "\n";
+    writeList(text);
+    const auto list = chosenFonts(data.path());
+    EXPECT_EQ(list.fonts.size(), kMaxListedFonts);
+    EXPECT_EQ(list.problems,
+              std::vector<std::string>{"fonts.txt: only the first 64 fonts are used; 6 more are left out"});
 }
 
 TEST_F(FontListFolder, AListOfMissingFontsGivesNone) {
