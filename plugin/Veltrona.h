@@ -46,6 +46,7 @@ private:
     void startTextNames();
     void requestTextNames();
     void reportTextProblem();
+    void reportFontLines();
     std::filesystem::path dataFolder();
     void switchOn();
     void hookGameEvents();

@@ -93,6 +93,8 @@ void Veltrona::drawFrame(CanvasWrapper canvas) {
                              layout::nameSizeOn(gameWrapper->GetScreenSize(), overlay_.layoutChoice));
             reportTextProblem();
         }
+        // What opening the fonts found is told at a frame: the switch does not wait for it.
+        if (text_.chosen && text_.worker) reportFontLines();
         drawGlyphRows(overlay_, roster_, *gameWrapper, canvas);
         overlay_.drawingStopped = false;
     });

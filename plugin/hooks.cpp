@@ -7,6 +7,7 @@
 #include "path_text.h"
 #include "player_glyphs.h"
 #include "printable.h"
+#include "default_fonts.h"
 #include "text_start.h"
 
 namespace {
@@ -122,25 +123,38 @@ void Veltrona::choose(const Settings& chosen) {
 }
 
 void Veltrona::startTextNames() {
-    if (text_.worker) return;
-    auto start = startTextWorker(dataFolder());
-    const auto shown = std::min(start.problems.size(), veltrona::kFontLinesShown);
-    for (std::size_t i = 0; i < shown; ++i) cvarManager->log(veltrona::kLogPrefix + escapeControls(start.problems[i]));
-    if (start.problems.size() > shown) {
-        cvarManager->log(veltrona::kLogMoreFontLinesBefore + std::to_string(start.problems.size() - shown) +
-                         veltrona::kLogMoreFontLinesAfter);
-    }
-    if (!start.worker) {
-        cvarManager->log(start.fromList ? veltrona::kLogNoListedFont : veltrona::kLogNoSystemFont);
-        return;
-    }
-    text_.worker = std::move(start.worker);
+    if (namesAsText(text_)) return;
+    // A worker that found no font is idle: a new one reads the list again, which the
+    // player may have mended.
+    text_.worker.reset();
+    text_.worker = startTextWorker(dataFolder());
+    text_.fontsOutcomeTold = false;
 }
 
 void Veltrona::requestTextNames() {
     if (!namesAsText(text_)) return;
     requestNames(text_, roster_.glyphs,
                  layout::nameSizeOn(gameWrapper->GetScreenSize(), overlay_.layoutChoice), true);
+}
+
+void Veltrona::reportFontLines() {
+    const auto lines = text_.worker->takeFontLines(false);
+    const auto shown = std::min(lines.size(), veltrona::kFontLinesShown);
+    for (std::size_t i = 0; i < shown; ++i) cvarManager->log(veltrona::kLogPrefix + escapeControls(lines[i]));
+    if (lines.size() > shown) {
+        cvarManager->log(veltrona::kLogMoreFontLinesBefore + std::to_string(lines.size() - shown) +
+                         veltrona::kLogMoreFontLinesAfter);
+    }
+    if (text_.fontsOutcomeTold) return;
+    const auto state = text_.worker->fontsState();
+    if (state == TextWorker::FontsState::opening || state == TextWorker::FontsState::ready) return;
+    if (state == TextWorker::FontsState::noListedFont) {
+        cvarManager->log(veltrona::kLogNoListedFont);
+    } else {
+        cvarManager->log(veltrona::kLogNoSystemFontBefore + escapeControls(displayText(defaultFontChain().folder)) +
+                         veltrona::kLogNoSystemFontAfter);
+    }
+    text_.fontsOutcomeTold = true;
 }
 
 void Veltrona::reportTextProblem() {

@@ -62,10 +62,13 @@ inline constexpr std::size_t kFontLinesShown = 16;
 inline constexpr char kLogMoreFontLinesBefore[] = "Veltrona: ";
 inline constexpr char kLogMoreFontLinesAfter[] = " more lines about veltrona/fonts.txt are not shown";
 inline constexpr char kLogNoListedFont[] =
-    "Veltrona: none of the fonts in veltrona/fonts.txt could be opened; names stay drawn from glyph files";
-inline constexpr char kLogNoSystemFont[] =
-    "Veltrona: none of the system's fonts for names set as text could be opened; names stay drawn from glyph "
-    "files";
+    "Veltrona: none of the fonts in veltrona/fonts.txt could be opened; names stay drawn from glyph files, and "
+    "the choice of names set as text stays saved";
+// Veltrona: no font to set names with in "FOLDER" or the user's fonts; ...
+inline constexpr char kLogNoSystemFontBefore[] = "Veltrona: no font to set names with in \"";
+inline constexpr char kLogNoSystemFontAfter[] =
+    "\" or the user's fonts; list fonts in veltrona/fonts.txt. Names stay drawn from glyph files, and the choice "
+    "of names set as text stays saved";
 // Veltrona: a name could not be set as text (WHY); it is drawn from glyph files
 inline constexpr char kLogNameNotSetBefore[] = "Veltrona: a name could not be set as text (";
 inline constexpr char kLogNameNotSetAfter[] = "); it is drawn from glyph files";

@@ -1,5 +1,9 @@
 #include "name_cache.h"
 
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 #include <ft2build.h>
 #include FT_TRUETYPE_TABLES_H
 
@@ -148,6 +152,26 @@ fs::path cacheFile(const fs::path& folder, std::uint64_t hash) {
     return folder / name;
 }
 
+// A symbolic link, or on Windows any reparse point (a junction is not a symbolic link to the
+// standard library): what the cache removes there would be someone else's.
+bool isLinked(const fs::path& path) {
+#if defined(_WIN32)
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+#else
+    std::error_code error;
+    return fs::symlink_status(path, error).type() == fs::file_type::symlink;
+#endif
+}
+
+// A file of the cache's, still a plain file in a folder that is still no link: looked at
+// again just before it goes.
+bool stillOurs(const fs::path& folder, const fs::path& file) {
+    std::error_code error;
+    return !cacheFolderIsLinked(folder) && fs::symlink_status(file, error).type() == fs::file_type::regular &&
+           !isLinked(file);
+}
+
 bool within(const CacheUsage& usage, CacheBound bound) {
     return usage.files <= bound.files && usage.bytes <= bound.bytes;
 }
@@ -189,12 +213,17 @@ std::string cacheFileName(std::string_view name, std::string_view fontsIdentity,
     return fileName + kImageExtension;
 }
 
-CacheUsage pruneCache(const fs::path& folder, CacheBound bound) {
+bool cacheFolderIsLinked(const fs::path& folder) { return isLinked(folder) || isLinked(folder.parent_path()); }
+
+CacheUsage pruneCache(const fs::path& folder, CacheBound bound, const std::atomic<bool>* stop) {
     std::vector<CacheImage> images;
     CacheUsage usage;
+    if (cacheFolderIsLinked(folder)) return usage;
+    const auto stopped = [stop] { return stop != nullptr && stop->load(std::memory_order_relaxed); };
     const auto now = fs::file_time_type::clock::now();
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        if (stopped()) return usage;
         std::error_code ignored;
         // Only plain files: a link is not ours, wherever it leads.
         if (entry->symlink_status(ignored).type() != fs::file_type::regular) continue;
@@ -204,7 +233,7 @@ CacheUsage pruneCache(const fs::path& folder, CacheBound bound) {
         const auto written = entry->last_write_time(ignored);
         if (ignored) continue;
         if (temporary) {
-            if (now - written > kStaleTemporary) fs::remove(entry->path(), ignored);
+            if (now - written > kStaleTemporary && stillOurs(folder, entry->path())) fs::remove(entry->path(), ignored);
             continue;
         }
         const auto bytes = entry->file_size(ignored);
@@ -216,9 +245,10 @@ CacheUsage pruneCache(const fs::path& folder, CacheBound bound) {
     std::sort(images.begin(), images.end(),
               [](const CacheImage& a, const CacheImage& b) { return a.written < b.written; });
     for (const auto& image : images) {
-        if (within(usage, bound)) break;
+        if (within(usage, bound) || stopped()) break;
+        const auto file = cacheFile(folder, image.hash);
         std::error_code notRemoved;
-        if (!fs::remove(cacheFile(folder, image.hash), notRemoved)) continue;
+        if (!stillOurs(folder, file) || !fs::remove(file, notRemoved)) continue;
         --usage.files;
         usage.bytes -= image.bytes;
     }
@@ -260,7 +290,7 @@ std::optional<pngfile::ImageOffset> useCachedImage(const fs::path& file) {
     if (fs::symlink_status(file, error).type() != fs::file_type::regular) return std::nullopt;
     const auto frame = pngfile::readPngFrame(file, kMaxImageBytes);
     if (!frame || frame->width <= 0 || frame->height <= 0) {
-        if (isCacheFileName(asciiName(file))) fs::remove(file, error);
+        if (isCacheFileName(asciiName(file)) && stillOurs(file.parent_path(), file)) fs::remove(file, error);
         return std::nullopt;
     }
     fs::last_write_time(file, fs::file_time_type::clock::now(), error);

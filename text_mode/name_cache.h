@@ -4,6 +4,7 @@
 // in this match or after a reload, is read rather than set anew. The folder is bounded: the
 // names met longest ago go first.
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -43,11 +44,19 @@ struct CacheUsage {
     std::uintmax_t bytes = 0;
 };
 
+// Whether the cache folder, or Veltrona's folder holding it, is a symbolic link or (on
+// Windows) a junction or other reparse point: the cache neither writes nor removes there,
+// as what it would remove could be anyone's.
+bool cacheFolderIsLinked(const std::filesystem::path& folder);
+
 // Removes the cache's images least lately written or used until the folder is within
 // `bound`, and the temporary files a crash left (an hour old). Everything else in the folder
-// (other files, folders, links) is left alone. What cannot be removed is skipped; a folder
-// that cannot be read is empty. Returns what is left.
-CacheUsage pruneCache(const std::filesystem::path& folder, CacheBound bound);
+// (other files, folders, links) is left alone, and each file is looked at again just before
+// it goes; a linked folder is not pruned at all. What cannot be removed is skipped; a folder
+// that cannot be read is empty. Stops at once when `stop` is set. Returns what is left (as
+// far as it looked).
+CacheUsage pruneCache(const std::filesystem::path& folder, CacheBound bound,
+                      const std::atomic<bool>* stop = nullptr);
 
 // Keeps `image` as `fileName` in `folder`, creating the folder: written to a temporary file
 // beside it, then renamed to the name unless a file already stands there, which is kept.

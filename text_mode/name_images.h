@@ -17,13 +17,21 @@ struct TextNames {
     std::vector<std::shared_ptr<NameRequest>> outbox;
     // Every request of the roster's rows has its image or has failed: frames need not look.
     bool settled = true;
+    // The console has heard that the worker found no font to set names with.
+    bool fontsOutcomeTold = false;
 };
 
 // A frame makes at most this many textures from finished names: each is a file read and an
 // upload in the host, and a lobby's worth at once would stall that frame.
 inline constexpr int kNameImagesPerFrame = 4;
 
-inline bool namesAsText(const TextNames& names) { return names.chosen && names.worker != nullptr; }
+// Chosen, and the worker has fonts or is still opening them: names it cannot set stay drawn
+// from glyph files either way.
+inline bool namesAsText(const TextNames& names) {
+    if (!names.chosen || names.worker == nullptr) return false;
+    const auto state = names.worker->fontsState();
+    return state == TextWorker::FontsState::opening || state == TextWorker::FontsState::ready;
+}
 
 // Gives every record without a request for `size` a new one (its old image goes) and hands
 // them to the worker; with `wait` false, as a frame does, only if the worker's queue is free.

@@ -36,18 +36,16 @@ std::unique_ptr<TextFonts> openFonts(const std::vector<FontSource>& fonts,
 
 }  // namespace
 
-TextStart startTextWorker(const std::filesystem::path& dataFolder) {
-    TextStart start;
-    auto list = chosenFonts(dataFolder);
-    start.fromList = list.fromFile;
-    start.problems = std::move(list.problems);
-    auto opened = std::make_shared<std::unique_ptr<TextFonts>>(openFonts(list.fonts, start.problems));
-    // A list that names no usable font is the player's choice, not silently replaced.
-    if (!*opened && list.fromFile) return start;
+std::unique_ptr<TextWorker> startTextWorker(const std::filesystem::path& dataFolder) {
     // Asked on the worker only: the first question starts fontconfig or reads the index.
     auto system = std::make_shared<SystemFonts>(ownFolder(dataFolder) / kSystemFontIndexName);
-    auto openOnWorker = [opened, system]() -> std::unique_ptr<TextFonts> {
-        auto fonts = std::move(*opened);
+    auto open = [dataFolder, system](TextWorker::FontsReport& report) -> std::unique_ptr<TextFonts> {
+        auto list = chosenFonts(dataFolder);
+        report.fromList = list.fromFile;
+        report.lines = std::move(list.problems);
+        auto fonts = openFonts(list.fonts, report.lines);
+        // A list that names no usable font is the player's choice, not silently replaced.
+        if (!fonts && list.fromFile) return nullptr;
         // No font of the default chain is installed (Wine, Proton, a stripped Windows): the
         // system's own main font, and its fallback for the rest.
         if (!fonts) {
@@ -58,6 +56,5 @@ TextStart startTextWorker(const std::filesystem::path& dataFolder) {
         fonts->setSystemFonts([system](std::span<const char32_t> chars) { return system->fontFor(chars); });
         return fonts;
     };
-    start.worker = std::make_unique<TextWorker>(std::move(openOnWorker), cacheFolder(dataFolder));
-    return start;
+    return std::make_unique<TextWorker>(std::move(open), cacheFolder(dataFolder));
 }

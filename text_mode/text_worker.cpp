@@ -1,23 +1,22 @@
 #include "text_worker.h"
 
 #include <exception>
-#include <stdexcept>
 #include <utility>
 
 #include "name_cache.h"
 #include "name_image.h"
+#include "path_text.h"
 
 namespace {
 // Pruned below the bound, so that a long evening prunes now and then, not at every name.
 constexpr CacheBound kPruneTarget{kCacheBound.files / 10 * 9, kCacheBound.bytes / 10 * 9};
-// Names that cannot be set for want of fonts fail with this.
-constexpr char kNoFonts[] = "no font could be opened";
 }  // namespace
 
 TextWorker::TextWorker(FontsOpener openFonts, std::filesystem::path cacheFolder)
     : openFonts_(std::move(openFonts)), folder_(std::move(cacheFolder)), busy_(true), thread_([this] { run(); }) {}
 
 TextWorker::~TextWorker() {
+    stopRequested_.store(true, std::memory_order_relaxed);
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
@@ -58,14 +57,50 @@ std::string TextWorker::takeProblem(bool wait) {
     return std::exchange(problem_, {});
 }
 
-void TextWorker::start() {
+std::vector<std::string> TextWorker::takeFontLines(bool wait) {
+    if (!fontLinesWaiting_.load(std::memory_order_acquire)) return {};
+    std::unique_lock lock(mutex_, std::defer_lock);
+    if (wait) {
+        lock.lock();
+    } else if (!lock.try_lock()) {
+        return {};
+    }
+    fontLinesWaiting_.store(false, std::memory_order_relaxed);
+    return std::exchange(fontLines_, {});
+}
+
+void TextWorker::openFonts() {
+    FontsReport report;
     try {
-        fonts_ = openFonts_();
-        if (!fonts_) throw std::runtime_error(kNoFonts);
+        fonts_ = openFonts_(report);
+    } catch (const std::exception& error) {
+        report.lines.emplace_back(error.what());
+    }
+    {
+        std::lock_guard lock(mutex_);
+        fontLines_ = std::move(report.lines);
+        fontLinesWaiting_.store(!fontLines_.empty(), std::memory_order_release);
+    }
+    const auto none = report.fromList ? FontsState::noListedFont : FontsState::noFont;
+    fontsState_.store(fonts_ ? FontsState::ready : none, std::memory_order_release);
+}
+
+void TextWorker::start() {
+    openFonts();
+    if (!fonts_) return;
+    if (cacheFolderIsLinked(folder_)) {
+        cacheRefused_ = true;
+        std::lock_guard lock(mutex_);
+        problem_ = "the cache folder \"" + displayText(folder_) +
+                   "\" is a link or a junction, which Veltrona does not write through";
+        problemWaiting_.store(true, std::memory_order_release);
+        return;
+    }
+    try {
         fontsIdentity_ = fontsIdentity(*fonts_);
         // What the cache holds is counted once, as it is pruned to its bound for this load;
         // from then on the worker counts what it adds.
-        const auto usage = pruneCache(folder_, kPruneTarget);
+        const auto usage = pruneCache(folder_, kPruneTarget, &stopRequested_);
         cacheFiles_ = usage.files;
         cacheBytes_ = usage.bytes;
     } catch (const std::exception& error) {
@@ -110,7 +145,11 @@ void TextWorker::run() {
 }
 
 void TextWorker::work(NameRequest& request) {
-    if (!fonts_) throw std::runtime_error(kNoFonts);
+    // The player hears of missing fonts once, from fontsState, not once per name.
+    if (!fonts_ || cacheRefused_) {
+        request.state.store(NameState::failed, std::memory_order_release);
+        return;
+    }
     const auto fileName =
         cacheFileName(request.name, fontsIdentity_, request.size.height, request.size.maxWidth);
     auto file = folder_ / fileName;
@@ -130,7 +169,7 @@ void TextWorker::work(NameRequest& request) {
             cacheBytes_ += written;
         }
         if (cacheFiles_ > kCacheBound.files || cacheBytes_ > kCacheBound.bytes) {
-            const auto usage = pruneCache(folder_, kPruneTarget);
+            const auto usage = pruneCache(folder_, kPruneTarget, &stopRequested_);
             cacheFiles_ = usage.files;
             cacheBytes_ = usage.bytes;
         }

@@ -21,9 +21,19 @@
 // makes the textures from the files it leaves.
 class TextWorker {
 public:
-    // Makes the fonts on the worker's own thread: finding and opening the system's fonts may
-    // take a while. Without fonts (none, or the opener threw) every name fails.
-    using FontsOpener = std::function<std::unique_ptr<TextFonts>()>;
+    // What opening the fonts has to tell the player: lines of the font list that cannot be
+    // used, fonts that would not open; and whether the fonts were the player's own list.
+    struct FontsReport {
+        std::vector<std::string> lines;
+        bool fromList = false;
+    };
+
+    // Makes the fonts on the worker's own thread, so that the switch costs the game thread
+    // nothing: reading a list, mapping fonts and finding the system's may take a while.
+    // Without fonts (none, or the opener threw) no name is set.
+    using FontsOpener = std::function<std::unique_ptr<TextFonts>(FontsReport& report)>;
+
+    enum class FontsState { opening, ready, noListedFont, noFont };
 
     TextWorker(FontsOpener openFonts, std::filesystem::path cacheFolder);
     // Drops the work not yet started and waits for the thread.
@@ -39,6 +49,12 @@ public:
     // Returns once everything sent has been worked on: for tests and the host runner.
     void waitUntilIdle();
 
+    FontsState fontsState() const { return fontsState_.load(std::memory_order_acquire); }
+
+    // The lines opening the fonts left for the player, once. With `wait` false, as a frame
+    // asks, nothing also when the worker holds its lock.
+    std::vector<std::string> takeFontLines(bool wait);
+
     // Why the last name that could not be made failed, once; empty if none did since. With
     // `wait` false, as a frame asks, empty also when the worker holds its lock.
     std::string takeProblem(bool wait = true);
@@ -46,12 +62,13 @@ public:
 private:
     void run();
     void start();
+    void openFonts();
     void work(NameRequest& request);
 
     FontsOpener openFonts_;
     std::unique_ptr<TextFonts> fonts_;
     // Names are mostly transparent and white: the quickest packing is also small for them.
-    pngfile::PngWriter writer_{pngfile::PngPacking::sparse};
+    pngfile::PngWriter writer_{pngfile::PngPacking::sparse, true};
     std::filesystem::path folder_;
     std::string fontsIdentity_;
     std::uintmax_t cacheFiles_ = 0;
@@ -63,7 +80,14 @@ private:
     std::deque<std::shared_ptr<NameRequest>> queue_;
     bool busy_ = false;
     bool stopping_ = false;
+    // stopping_ for the prune, which looks without the lock.
+    std::atomic<bool> stopRequested_{false};
+    // The cache folder is a link: nothing is written there.
+    bool cacheRefused_ = false;
     std::string problem_;
+    std::vector<std::string> fontLines_;
+    std::atomic<bool> fontLinesWaiting_{false};
+    std::atomic<FontsState> fontsState_{FontsState::opening};
     // Set with problem_, so that a frame looks without taking the lock.
     std::atomic<bool> problemWaiting_{false};
     std::thread thread_;

@@ -188,16 +188,54 @@ TEST_F(TextNames, UnloadWithWorkQueuedStopsTheWorkerAndReturns) {
                              [](const sim::Call& call) { return call.op == Op::ImageWrapper; }));
 }
 
+// The fonts are looked for on the worker; what it found is told at the next frame, and the
+// rows keep their glyph files.
 TEST_F(TextNames, WithoutFontsTheNamesStayDrawnFromGlyphFiles) {
     listFonts({"missing.ttf"});
     openWithText();
-    auto lines = logLines();
-    EXPECT_NE(std::find(lines.begin(), lines.end(), std::string(veltrona::kLogNoListedFont)), lines.end());
-    EXPECT_FALSE(namesAsText(plugin.textNames()));
     plugin.waitForTextWork();
     frame();
+    const auto lines = logLines();
+    const auto told = std::find(lines.begin(), lines.end(), std::string(veltrona::kLogNoListedFont));
+    ASSERT_NE(told, lines.end());
+    EXPECT_EQ(*std::prev(told), "Veltrona: fonts.txt line 1: \"missing.ttf\" not found");
+    EXPECT_FALSE(namesAsText(plugin.textNames()));
     EXPECT_EQ(nameImagesDrawn(), 0u);
     EXPECT_EQ(glyphsDrawn(), 9u);
+    frame();
+    EXPECT_TRUE(logLines().empty()) << "told once";
+}
+
+// Opening the fonts is the worker's: the command answers at once, however long the list (one
+// font named 1,000 times, opened once).
+TEST_F(TextNames, TheSwitchLeavesTheFontsToTheWorker) {
+    std::vector<std::string> fonts(1000, kCjkFont);
+    listFonts(fonts);
+    plugin.onLoad();
+    world.runCommand("Veltrona text");
+    const auto lines = logLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Veltrona: on, scaled layout, names set as text"), lines.end());
+    plugin.waitForTextWork();
+    EXPECT_EQ(plugin.textNames().worker->fontsState(), TextWorker::FontsState::ready);
+}
+
+// A cache folder linked elsewhere is refused whole: one line, names on glyph files, nothing
+// written or removed there.
+TEST_F(TextNames, ALinkedCacheFolderIsRefused) {
+    const auto elsewhere = world.dataFolder / "elsewhere";
+    fs::create_directories(elsewhere);
+    std::error_code noLinks;
+    fs::create_directory_symlink(elsewhere, world.dataFolder / "veltrona" / "cache", noLinks);
+    if (noLinks) GTEST_SKIP() << "this system makes no links here: " << noLinks.message();
+    openWithText();
+    plugin.waitForTextWork();
+    frame();
+    const auto lines = logLines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines.front().starts_with(veltrona::kLogNameNotSetBefore)) << lines.front();
+    EXPECT_NE(lines.front().find("is a link or a junction"), std::string::npos) << lines.front();
+    EXPECT_EQ(nameImagesDrawn(), 0u);
+    EXPECT_TRUE(fs::is_empty(elsewhere));
 }
 
 TEST_F(TextNames, TheChoicesLastIntoTheNextLoad) {

@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -181,6 +183,30 @@ TEST_F(CacheFolder, PruningLeavesWhatIsNotOurs) {
     EXPECT_EQ(pruneCache(folder(), {0, 0}).files, 0u);
     EXPECT_EQ(names(), foreign);
     EXPECT_TRUE(fs::exists(outside));
+}
+
+// A cache folder linked to a folder of files named like ours (5,000 of them, in the case that
+// was found): nothing there is removed, nothing written.
+TEST_F(CacheFolder, ALinkedFolderIsNeitherPrunedNorUsed) {
+    const auto elsewhere = folder().parent_path() / "elsewhere";
+    fs::create_directories(elsewhere);
+    for (const char* name : {kOldest, kOlder, kNewer}) std::ofstream(elsewhere / name) << "not ours";
+    std::error_code noLinks;
+    fs::create_directory_symlink(elsewhere, folder(), noLinks);
+    if (noLinks) GTEST_SKIP() << "this system makes no links here: " << noLinks.message();
+    EXPECT_TRUE(cacheFolderIsLinked(folder()));
+    EXPECT_EQ(pruneCache(folder(), {0, 0}).files, 0u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere), fs::directory_iterator()), 3);
+}
+
+TEST_F(CacheFolder, PruningStopsAtOnceWhenAsked) {
+    fs::create_directories(folder());
+    put(kOldest, 10, minutes(40));
+    put(kNewer, 10, minutes(20));
+    const std::atomic<bool> stop{true};
+    pruneCache(folder(), {0, 0}, &stop);
+    EXPECT_EQ(names(), (std::set<std::string>{kOldest, kNewer}));
+    EXPECT_FALSE(cacheFolderIsLinked(folder()));
 }
 
 TEST_F(CacheFolder, PruningRemovesTheTemporaryFilesACrashLeft) {

@@ -7,6 +7,14 @@
 #include <fstream>
 #include <random>
 
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #include "file_kind.h"
 #include "png_error.h"
 
@@ -34,6 +42,23 @@ std::string cannotWrite(const fs::path& path, const std::string& why) {
     return message;
 }
 
+// The file's bytes onto the disk, through the system's own call: a standard stream cannot
+// ask for it.
+bool flushToDisk(const fs::path& path) {
+#if defined(_WIN32)
+    const int file = _wopen(path.c_str(), _O_WRONLY | _O_BINARY);
+    if (file < 0) return false;
+    const bool flushed = _commit(file) == 0;
+    _close(file);
+#else
+    const int file = ::open(path.c_str(), O_RDONLY);
+    if (file < 0) return false;
+    const bool flushed = ::fsync(file) == 0;
+    ::close(file);
+#endif
+    return flushed;
+}
+
 }  // namespace
 
 std::optional<std::string> unreplaceableKind(const fs::path& path) {
@@ -49,7 +74,7 @@ std::string refusalMessage(const fs::path& path, const std::string& kind) {
     return message;
 }
 
-void replaceFile(const fs::path& path, const std::vector<unsigned char>& bytes) {
+void replaceFile(const fs::path& path, const std::vector<unsigned char>& bytes, bool flush) {
     if (auto kind = unreplaceableKind(path)) throw OutputRefused(refusalMessage(path, *kind));
     const auto temporary = temporaryBeside(path);
     // Unbuffered: the bytes are whole already, and go out in one write without a copy.
@@ -60,6 +85,7 @@ void replaceFile(const fs::path& path, const std::vector<unsigned char>& bytes) 
         file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (file) file.close();
     std::error_code error;
+    if (file && flush && !flushToDisk(temporary)) file.setstate(std::ios::failbit);
     if (!file) {
         const int why = errno;
         fs::remove(temporary, error);

@@ -25,6 +25,9 @@ std::string refusalMessage(const std::filesystem::path& path, const std::string&
 // Replaces the file at `path` with `bytes`, or creates it. Throws OutputRefused when
 // something other than a regular file stands there, and PngError naming the path when it
 // cannot be written; either way the old file is left whole and no temporary file remains.
-void replaceFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes);
+// With `flush`, the bytes reach the disk before the rename, so that a power cut leaves the
+// old file or the new one, never an empty one: for files read back later, not for thousands
+// made at once.
+void replaceFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes, bool flush = false);
 
 }  // namespace pngfile

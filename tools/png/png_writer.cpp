@@ -128,7 +128,7 @@ void PngWriter::write(const RgbaImage& image, const ImageOffset* offset, const s
         }
     }
     if (!done) throw PngError("libpng failed to encode " + quoted(path));
-    replaceFile(path, encoded);
+    replaceFile(path, encoded, flush);
 }
 
 }  // namespace pngfile

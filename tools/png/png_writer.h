@@ -36,7 +36,8 @@ struct ImageOffset {
 // included, so that writing file after file leaves the heap as it is.
 class PngWriter {
 public:
-    explicit PngWriter(PngPacking packing = PngPacking::fast) : packing(packing) {}
+    // `flush`: each file reaches the disk before it is renamed into place (replaceFile).
+    explicit PngWriter(PngPacking packing = PngPacking::fast, bool flush = false) : packing(packing), flush(flush) {}
 
     // Replaces the file or creates it, as replaceFile does: throws OutputRefused when
     // something other than a regular file stands at the path, and PngError naming the file
@@ -48,6 +49,7 @@ private:
     void write(const RgbaImage& image, const ImageOffset* offset, const std::filesystem::path& path);
 
     PngPacking packing;
+    bool flush;
     std::vector<unsigned char> encoded;
     std::vector<unsigned char> tried;
     std::vector<unsigned char> grey;
