@@ -1,6 +1,7 @@
 // Names set as text: a frame of a full lobby drawn from name images against the same frame
-// drawn from glyph files (allocations per frame counted), and how soon a name is ready, from
-// the request to the texture made, with a name never met and with one the cache holds.
+// drawn from glyph files (allocations per frame counted), how soon a name is ready, from the
+// request to the texture made, with a name never met and with one the cache holds, and what
+// the switch to text costs the game thread.
 
 #include <benchmark/benchmark.h>
 
@@ -15,6 +16,7 @@
 #include "name_size.h"
 #include "overlay.h"
 #include "roster.h"
+#include "text_start.h"
 #include "world.h"
 
 namespace {
@@ -85,8 +87,11 @@ void BM_NameReady(benchmark::State& state) {
     const auto cache = fs::temp_directory_path() / "veltrona-name-ready-bench";
     fs::remove_all(cache);
     sim::World world;
-    TextWorker worker([] { return std::make_unique<TextFonts>(findDefaultFonts(defaultFontChain()).installed); },
-                      cache);
+    TextWorker worker(
+        [](TextWorker::FontsReport&) {
+            return std::make_unique<TextFonts>(findDefaultFonts(defaultFontChain()).installed);
+        },
+        cache);
     const NameSize size{57, 420};
     const std::vector<std::string> names = {"たなか", "Zoë", "Дмитрий", "علي", "🐱Sora🚀", "José"};
     std::vector<std::shared_ptr<NameRequest>> outbox;
@@ -121,5 +126,35 @@ BENCHMARK(BM_NameReady)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
+
+// The switch to text on the game thread: it starts the worker, which reads the list and
+// opens the fonts on its own. Beside it, opening the default chain, which the switch used to
+// do on the game thread.
+void BM_SwitchToText(benchmark::State& state) {
+    const auto data = fs::temp_directory_path() / "veltrona-switch-bench";
+    fs::remove_all(data);
+    fs::create_directories(data);
+    for (auto _ : state) {
+        auto worker = startTextWorker(data);
+        state.PauseTiming();
+        worker->waitUntilIdle();
+        if (worker->fontsState() != TextWorker::FontsState::ready) state.SkipWithError("no font opened");
+        worker.reset();
+        state.ResumeTiming();
+    }
+    fs::remove_all(data);
+}
+
+BENCHMARK(BM_SwitchToText)->Unit(benchmark::kMicrosecond);
+
+void BM_OpenDefaultChain(benchmark::State& state) {
+    const auto chain = findDefaultFonts(defaultFontChain()).installed;
+    for (auto _ : state) {
+        TextFonts fonts(chain);
+        benchmark::DoNotOptimize(fonts.size());
+    }
+}
+
+BENCHMARK(BM_OpenDefaultChain)->Unit(benchmark::kMillisecond);
 
 }  // namespace

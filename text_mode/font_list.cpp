@@ -102,15 +102,15 @@ FontList listedFonts(const fs::path& file) {
             continue;
         }
         // A font named twice is opened once.
-        const bool listed = std::any_of(list.fonts.begin(), list.fonts.end(), [&](const FontSource& font) {
-            return font.faceIndex == entry.face && font.path == path;
+        const bool listed = std::any_of(list.fonts.begin(), list.fonts.end(), [&](const ListedFont& font) {
+            return font.source.faceIndex == entry.face && font.source.path == path;
         });
         if (listed) continue;
         if (list.fonts.size() == kMaxListedFonts) {
             ++leftOut;
             continue;
         }
-        list.fonts.push_back({path, entry.face});
+        list.fonts.push_back({{path, entry.face}, lines.number()});
     }
     if (leftOut > 0) {
         list.problems.push_back(std::string(kFileName) + ": only the first " + std::to_string(kMaxListedFonts) +
@@ -127,5 +127,7 @@ FontList chosenFonts(const fs::path& dataFolder) {
     const auto file = fontListFile(dataFolder);
     std::error_code error;
     if (fs::symlink_status(file, error).type() != fs::file_type::not_found) return listedFonts(file);
-    return {findDefaultFonts(defaultFontChain()).installed, false, {}};
+    FontList list;
+    for (auto& font : findDefaultFonts(defaultFontChain()).installed) list.fonts.push_back({std::move(font), 0});
+    return list;
 }

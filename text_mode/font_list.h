@@ -29,8 +29,13 @@ std::filesystem::path fontListFile(const std::filesystem::path& dataFolder);
 // chain anyone means, and each font costs its file's memory.
 inline constexpr std::size_t kMaxListedFonts = 64;
 
+struct ListedFont {
+    FontSource source;
+    std::size_t line = 0;  // of the list that names it; 0 for a font of the default chain
+};
+
 struct FontList {
-    std::vector<FontSource> fonts;  // in fallback order, main font first
+    std::vector<ListedFont> fonts;  // in fallback order, main font first
     bool fromFile = false;          // the data folder's list, else the default chain
     // What of the list cannot be used, a line each: `fonts.txt line 3: "x.ttf" not found`.
     std::vector<std::string> problems;

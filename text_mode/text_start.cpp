@@ -11,23 +11,27 @@ namespace {
 
 // Where the Windows index of the system's fonts is kept, beside the cache.
 constexpr char kSystemFontIndexName[] = "font_index.txt";
+constexpr char kListName[] = "fonts.txt";
 
 // Opens the chain whole; if some font will not open, each on its own to find which, and the
 // chain of those that do. A broken font should cost its own characters, not every name.
-std::unique_ptr<TextFonts> openFonts(const std::vector<FontSource>& fonts,
-                                     std::vector<std::string>& problems) {
+std::unique_ptr<TextFonts> openFonts(const std::vector<ListedFont>& fonts, std::vector<std::string>& problems) {
     if (fonts.empty()) return nullptr;
-    try {
-        return std::make_unique<TextFonts>(fonts);
-    } catch (const TextError&) {
-    }
     std::vector<FontSource> usable;
+    for (const auto& font : fonts) usable.push_back(font.source);
+    try {
+        return std::make_unique<TextFonts>(usable);
+    } catch (const std::exception&) {
+    }
+    usable.clear();
     for (const auto& font : fonts) {
         try {
-            TextFonts alone({font});
-            usable.push_back(font);
-        } catch (const TextError& error) {
-            problems.push_back(error.what());
+            TextFonts alone({font.source});
+            usable.push_back(font.source);
+        } catch (const std::exception& error) {
+            // Said as the list's other lines are, so the player finds the line to mend.
+            std::string line = font.line > 0 ? kListName + (" line " + std::to_string(font.line) + ": ") : "";
+            problems.push_back(line + error.what());
         }
     }
     if (usable.empty()) return nullptr;

@@ -206,6 +206,22 @@ TEST_F(TextNames, WithoutFontsTheNamesStayDrawnFromGlyphFiles) {
     EXPECT_TRUE(logLines().empty()) << "told once";
 }
 
+// A listed file that is not a font is told with its line, as the list's other problems are;
+// the other fonts still serve.
+TEST_F(TextNames, AListedFileThatIsNoFontIsToldByItsLine) {
+    const auto junk = world.dataFolder / "veltrona" / "junk.ttf";
+    listFonts({kFont, sim::utf8(junk)});
+    std::ofstream(junk, std::ios::binary) << "not a font at all";
+    openWithText();
+    plugin.waitForTextWork();
+    frame();
+    const auto lines = logLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_TRUE(lines.front().starts_with("Veltrona: fonts.txt line 2: font ")) << lines.front();
+    EXPECT_NE(lines.front().find("is not a font"), std::string::npos) << lines.front();
+    EXPECT_TRUE(namesAsText(plugin.textNames()));
+}
+
 // Opening the fonts is the worker's: the command answers at once, however long the list (one
 // font named 1,000 times, opened once).
 TEST_F(TextNames, TheSwitchLeavesTheFontsToTheWorker) {

@@ -25,7 +25,7 @@ struct Font {
 
 std::vector<Font> fontsOf(const FontList& list) {
     std::vector<Font> fonts;
-    for (const auto& font : list.fonts) fonts.push_back({font.path, font.faceIndex});
+    for (const auto& font : list.fonts) fonts.push_back({font.source.path, font.source.faceIndex});
     return fonts;
 }
 
