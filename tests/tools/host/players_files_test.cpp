@@ -1,0 +1,216 @@
+// Text mode through veltrona-host and the real module, against what players leave in the data
+// folder: font lists as editors save them, renames only text shows, damaged or linked caches.
+// Each run must end (no crash, no stall), tell the console what it could not use, and keep
+// drawing: name images where fonts serve, glyph files where they do not.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "module_loader.h"
+#include "png_frame.h"
+#include "run_program.h"
+#include "test_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSource = VELTRONA_SOURCE_DIR;
+// Debian's; under Wine the same path names the same file through the drive Wine maps to /.
+constexpr char kFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
+#if defined(_WIN32)
+constexpr char kExecutableSuffix[] = ".exe";
+#else
+constexpr char kExecutableSuffix[] = "";
+#endif
+
+fs::path runner() { return hostrun::executableDir() / (std::string("veltrona-host") + kExecutableSuffix); }
+
+// One player in an online match; the scoreboard opens after the switch to text, and again
+// after `between` (more steps, each followed by a comma, such as a rename).
+std::string scenario(const std::string& name, const std::string& between = "") {
+    return R"({"players": [{"id": "p-1", "name": ")" + name + R"(", "team": 0, "score": 1}],
+  "steps": ["load", {"command": "Veltrona text"},
+    {"fire": "Function TAGame.GFxData_GameEvent_TA.OnOpenScoreboard"}, "wait", {"frames": 2},
+    {"fire": "Function TAGame.GFxData_GameEvent_TA.OnCloseScoreboard"},)" +
+           between + R"(
+    {"fire": "Function TAGame.GFxData_GameEvent_TA.OnOpenScoreboard"}, "wait", {"frames": 2}, "unload"]})";
+}
+
+struct HostRun {
+    fs::path data;
+    std::vector<std::string> logs;    // console lines, in order
+    std::vector<std::string> images;  // every image drawn, in order
+};
+
+std::string field(const std::string& line, const std::string& key) {
+    const auto start = line.find("\"" + key + "\":\"");
+    if (start == std::string::npos) return {};
+    const auto from = start + key.size() + 4;
+    return line.substr(from, line.rfind('"') - from);
+}
+
+struct PlayerFilesCase {
+    const char* label;
+    std::string name;
+    std::string between;
+    std::function<void(const fs::path& data)> prepare;
+    std::function<void(const HostRun& run)> check;
+
+    friend void PrintTo(const PlayerFilesCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class PlayersFiles : public testing::TestWithParam<PlayerFilesCase> {
+protected:
+    // A data folder with a few glyph files, as the golden text scenarios have.
+    fs::path freshData() {
+        const auto scratch = fs::current_path() / "players_files_test.work" / GetParam().label;
+        fs::remove_all(scratch);
+        fs::create_directories(scratch);
+        fs::copy(kSource / "tests/tools/host/scenarios/text_data", scratch / "data",
+                 fs::copy_options::recursive);
+        return scratch / "data";
+    }
+
+    HostRun runHost(const fs::path& data) {
+        const auto scratch = data.parent_path();
+        writeFile(scratch / "scenario.json", scenario(GetParam().name, GetParam().between));
+        const auto trace = scratch / "trace.jsonl";
+        const auto result = runProgram(
+            runner(), {utf8(scratch / "scenario.json"), "--data", utf8(data), "--trace", utf8(trace)}, scratch);
+        EXPECT_EQ(result.status, 0) << result.err;
+        HostRun done{data, {}, {}};
+        std::istringstream lines(fileText(trace));
+        for (std::string line; std::getline(lines, line);) {
+            if (line.starts_with(R"({"call":"log")")) done.logs.push_back(field(line, "text"));
+            if (line.starts_with(R"({"call":"DrawTexture")")) done.images.push_back(field(line, "image"));
+        }
+        return done;
+    }
+};
+
+bool drewNameImages(const HostRun& run) {
+    return std::any_of(run.images.begin(), run.images.end(),
+                       [](const std::string& image) { return image.starts_with("veltrona/cache/"); });
+}
+
+bool logged(const HostRun& run, const std::string& part) {
+    return std::any_of(run.logs.begin(), run.logs.end(),
+                       [&](const std::string& line) { return line.find(part) != std::string::npos; });
+}
+
+std::size_t loggedCount(const HostRun& run, const std::string& part) {
+    return static_cast<std::size_t>(std::count_if(run.logs.begin(), run.logs.end(), [&](const std::string& line) {
+        return line.find(part) != std::string::npos;
+    }));
+}
+
+void writeList(const fs::path& data, const std::string& text) { writeFile(data / "veltrona" / "fonts.txt", text); }
+
+TEST_P(PlayersFiles, EndTellAndKeepDrawing) {
+    const auto data = freshData();
+    if (GetParam().prepare) GetParam().prepare(data);
+    const auto done = runHost(data);
+    EXPECT_FALSE(done.images.empty()) << "nothing was drawn";
+    GetParam().check(done);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PlayersFiles,
+    testing::Values(
+        // 10,000 lines of fonts that are not there: at most 16 lines, then how many more.
+        PlayerFilesCase{"ten_thousand_lines", "Rex", "",
+                        [](const fs::path& data) {
+                            std::string text;
+                            for (int i = 0; i < 10000; ++i) text += "f.ttf\n";
+                            writeList(data, text);
+                        },
+                        [](const HostRun& run) {
+                            EXPECT_EQ(loggedCount(run, "fonts.txt line "), 16u);
+                            EXPECT_TRUE(logged(run, "9984 more lines about veltrona/fonts.txt"));
+                            EXPECT_TRUE(logged(run, "none of the fonts in veltrona/fonts.txt could be opened"));
+                            EXPECT_FALSE(drewNameImages(run));
+                        }},
+        PlayerFilesCase{"the_same_font_500_times", "Rex", "",
+                        [](const fs::path& data) {
+                            std::string text;
+                            for (int i = 0; i < 500; ++i) text += std::string(kFont) + "\n";
+                            writeList(data, text);
+                        },
+                        [](const HostRun& run) {
+                            EXPECT_TRUE(drewNameImages(run));
+                            EXPECT_EQ(loggedCount(run, "fonts.txt"), 0u);
+                        }},
+        // Notepad's "ANSI": one line is not UTF-8; the rest of the list serves.
+        PlayerFilesCase{"ansi_line", "Rex", "",
+                        [](const fs::path& data) { writeList(data, "caf\xE9.ttf\r\n" + std::string(kFont) + "\r\n"); },
+                        [](const HostRun& run) {
+                            EXPECT_TRUE(logged(run, "Veltrona: fonts.txt line 1: not UTF-8; save it as UTF-8"));
+                            EXPECT_TRUE(drewNameImages(run));
+                        }},
+        PlayerFilesCase{"utf16_list", "Rex", "",
+                        [](const fs::path& data) { writeList(data, std::string("\xFF\xFEx\0.\0t\0t\0f\0", 12)); },
+                        [](const HostRun& run) {
+                            EXPECT_TRUE(logged(run, "is saved as UTF-16"));
+                            EXPECT_FALSE(drewNameImages(run));
+                            EXPECT_TRUE(logged(run, "Veltrona: on, scaled layout, names set as text"));
+                        }},
+        PlayerFilesCase{"quoted_path", "Rex", "",
+                        [](const fs::path& data) { writeList(data, "\"" + std::string(kFont) + "\"\n"); },
+                        [](const HostRun& run) {
+                            EXPECT_TRUE(drewNameImages(run));
+                            EXPECT_EQ(loggedCount(run, "fonts.txt"), 0u);
+                        }},
+        // A joiner added between two emoji: glyph files see no change, text does.
+        PlayerFilesCase{"zero_width_rename", "\U0001F468\U0001F469\U0001F467",
+                        R"({"update": {"at": 0, "name": "\ud83d\udc68\u200d\ud83d\udc69\u200d\ud83d\udc67"}},
+    {"fire": "Function TAGame.PRI_TA.OnTeamChanged"},)",
+                        nullptr,
+                        [](const HostRun& run) {
+                            std::vector<std::string> names;
+                            for (const auto& image : run.images)
+                                if (image.starts_with("veltrona/cache/") &&
+                                    std::find(names.begin(), names.end(), image) == names.end())
+                                    names.push_back(image);
+                            EXPECT_EQ(names.size(), 2u);
+                        }},
+        // A cache folder that is a file: every name fails, told once, and the rows keep
+        // their glyph files.
+        PlayerFilesCase{"cache_folder_is_a_file", "Rex", "",
+                        [](const fs::path& data) { writeFile(data / "veltrona" / "cache", "x"); },
+                        [](const HostRun& run) {
+                            EXPECT_EQ(loggedCount(run, "a name could not be set as text"), 1u);
+                            EXPECT_FALSE(drewNameImages(run));
+                        }}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// An image emptied or cut short after it was written (a power cut, an antivirus) is set again,
+// not drawn as nothing.
+TEST(PlayersFilesCache, ADamagedImageIsSetAgain) {
+    const auto scratch = fs::current_path() / "players_files_test.work" / "damaged_cache";
+    fs::remove_all(scratch);
+    fs::create_directories(scratch);
+    const auto data = scratch / "data";
+    fs::copy(kSource / "tests/tools/host/scenarios/text_data", data, fs::copy_options::recursive);
+    writeFile(scratch / "scenario.json", scenario("Rex"));
+    const std::vector<std::string> arguments = {utf8(scratch / "scenario.json"), "--data", utf8(data), "--trace",
+                                                utf8(scratch / "trace.jsonl")};
+    ASSERT_EQ(runProgram(runner(), arguments, scratch).status, 0);
+    std::vector<fs::path> images;
+    for (const auto& entry : fs::directory_iterator(data / "veltrona" / "cache")) images.push_back(entry.path());
+    ASSERT_EQ(images.size(), 1u);
+    fs::resize_file(images.front(), fs::file_size(images.front()) / 2);
+    ASSERT_EQ(runProgram(runner(), arguments, scratch).status, 0);
+    EXPECT_TRUE(pngfile::readPngFrame(images.front(), 1 << 20)) << utf8(images.front());
+    EXPECT_NE(fileText(scratch / "trace.jsonl").find("veltrona/cache/"), std::string::npos);
+}
+
+}  // namespace
