@@ -129,6 +129,8 @@ void Veltrona::startTextNames() {
     text_.worker.reset();
     text_.worker = startTextWorker(dataFolder());
     text_.fontsOutcomeTold = false;
+    // Names the old worker could not set are the new one's to try.
+    retryFailedNames(roster_.glyphs);
 }
 
 void Veltrona::requestTextNames() {
