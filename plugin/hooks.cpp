@@ -177,13 +177,14 @@ void Veltrona::waitForTextWork() {
 
 void Veltrona::switchOn() {
     hookGameEvents();
-    // First, so that the answer says how names are really drawn. Nothing in the player's
-    // font list may keep the switch and the glyph files from working.
+    // Nothing in the player's font list may keep the switch and the glyph files from working.
     if (text_.chosen) guarded(veltrona::kWhatStartText, [this] { startTextNames(); });
     std::string line = veltrona::kLogSwitchedOn;
     line += layoutName(overlay_.layoutChoice);
     line += veltrona::kLogLayoutAfter;
-    if (namesAsText(text_)) line += veltrona::kLogNamesAsText;
+    // The choice, not the worker's progress with the fonts, which would make the line depend
+    // on its pace: a worker that finds none says so at the next frame.
+    if (text_.chosen) line += veltrona::kLogNamesAsText;
     cvarManager->log(line);
     reportGlyphFolder();
     // Switched on mid-match, nobody may change team for a long while (never, in a 1v1):

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "code_range.h"
@@ -20,6 +21,7 @@ struct IndexedFace {
     long faceIndex = 0;
     int weight = kRegularWeight;  // 1 to kMaxWeight
     bool italic = false;          // italic or oblique
+    std::string family;           // as FreeType names it (UTF-8); empty when the face has none
     std::uintmax_t fileSize = 0;
     std::int64_t writeTime = 0;     // the file's last write, in ticks of the file clock
     std::vector<CodeRange> ranges;  // code points with a nominal glyph: ascending, apart

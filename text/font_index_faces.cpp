@@ -63,6 +63,7 @@ std::vector<IndexedFace> readFontFaces(FT_Library lib, const std::filesystem::pa
         entry.faceIndex = index;
         entry.weight = weightOf(face);
         entry.italic = (face->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
+        if (face->family_name != nullptr) entry.family = face->family_name;
         if (FT_Select_Charmap(face, FT_ENCODING_UNICODE) == 0 && drawable(face))
             entry.ranges = mappedRanges(face);
         FT_Done_Face(face);

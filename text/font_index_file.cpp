@@ -9,8 +9,9 @@
 
 namespace {
 
-// Version 1 kept no style: such an index is built anew, so that its faces get one.
-constexpr std::string_view kHeader = "veltrona font index 2";
+// Version 1 kept no style, version 2 no family: such an index is built anew, so that its faces
+// get them.
+constexpr std::string_view kHeader = "veltrona font index 3";
 constexpr std::string_view kEndPrefix = "end ";
 constexpr char kField = '\t';
 constexpr std::string_view kUpright = "upright";
@@ -21,7 +22,14 @@ constexpr int kDecimal = 10;
 constexpr int kHex = 16;
 // A 64-bit number in decimal, with its sign.
 constexpr std::size_t kMaxDigits = 24;
-constexpr std::size_t kFieldsBeforePath = 6;
+constexpr std::size_t kFieldsBeforePath = 7;
+constexpr char kEscape = '%';
+constexpr std::size_t kEscapeDigits = 2;
+constexpr unsigned char kFirstPrintable = 0x20;
+constexpr unsigned char kDelete = 0x7f;
+constexpr std::string_view kHexDigits = "0123456789abcdef";
+constexpr int kHexDigitBits = 4;
+constexpr unsigned char kLowDigitMask = 0xf;
 
 void appendNumber(std::string& text, auto value, int base = kDecimal) {
     std::array<char, kMaxDigits> digits{};
@@ -36,6 +44,21 @@ void appendRanges(std::string& text, const std::vector<CodeRange>& ranges) {
         if (ranges[i].last == ranges[i].first) continue;
         text += kRangeDash;
         appendNumber(text, static_cast<std::uint32_t>(ranges[i].last), kHex);
+    }
+}
+
+bool escaped(unsigned char c) { return c == kEscape || c < kFirstPrintable || c == kDelete; }
+
+void appendFamily(std::string& text, std::string_view family) {
+    for (const char c : family) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (!escaped(byte)) {
+            text += c;
+            continue;
+        }
+        text += kEscape;
+        text += kHexDigits[byte >> kHexDigitBits];
+        text += kHexDigits[byte & kLowDigitMask];
     }
 }
 
@@ -61,6 +84,21 @@ bool parseCodePoint(std::string_view field, CodePoint& cp) {
     if (!parseNumber(field, value, kHex) || value > utf8::kLastCodePoint) return false;
     cp = static_cast<CodePoint>(value);
     return true;
+}
+
+std::optional<std::string> parseFamily(std::string_view field) {
+    std::string family;
+    while (!field.empty()) {
+        const auto at = field.find(kEscape);
+        family += field.substr(0, at);
+        if (at == std::string_view::npos) break;
+        if (field.size() - at <= kEscapeDigits) return std::nullopt;
+        unsigned int byte = 0;
+        if (!parseNumber(field.substr(at + 1, kEscapeDigits), byte, kHex)) return std::nullopt;
+        family += static_cast<char>(byte);
+        field.remove_prefix(at + 1 + kEscapeDigits);
+    }
+    return family;
 }
 
 std::optional<std::vector<CodeRange>> parseRanges(std::string_view field) {
@@ -98,8 +136,10 @@ std::optional<IndexedFace> parseFace(std::string_view line) {
     if (!parseNumber(fields[3], face.fileSize) || !parseNumber(fields[4], face.writeTime))
         return std::nullopt;
     auto ranges = parseRanges(fields[5]);
-    if (!ranges || line.empty()) return std::nullopt;
+    auto family = parseFamily(fields[6]);
+    if (!ranges || !family || line.empty()) return std::nullopt;
     face.ranges = std::move(*ranges);
+    face.family = std::move(*family);
     // On Windows a path that is not UTF-8 has no wide form: the conversion throws.
     try {
         face.path = pathFromUtf8(std::string(line));
@@ -126,6 +166,8 @@ std::string formatFontIndex(const std::vector<IndexedFace>& faces) {
         appendNumber(text, face.writeTime);
         text += kField;
         appendRanges(text, face.ranges);
+        text += kField;
+        appendFamily(text, face.family);
         text += kField;
         text += displayText(face.path);
         text += '\n';

@@ -60,3 +60,13 @@ std::optional<FontSource> indexedMainFont(const std::vector<IndexedFace>& faces,
     }
     return firstMapping(faces, kBasicLatinLetters);
 }
+
+std::optional<FontSource> indexedFontOfFamily(const std::vector<IndexedFace>& faces,
+                                              std::string_view family) {
+    if (family.empty()) return std::nullopt;
+    const auto found = std::find_if(faces.begin(), faces.end(), [&](const IndexedFace& face) {
+        return !face.ranges.empty() && sameAsciiName(face.family, family);
+    });
+    if (found == faces.end()) return std::nullopt;
+    return sourceOf(*found);
+}

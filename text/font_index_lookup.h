@@ -22,3 +22,7 @@ std::optional<FontSource> indexedFontFor(const std::vector<IndexedFace>& faces,
 // indexed and maps something; else the first face with every Basic Latin letter.
 std::optional<FontSource> indexedMainFont(const std::vector<IndexedFace>& faces,
                                           std::span<const std::string_view> fileNames);
+
+// The first face of `family` (matched without regard to ASCII case) that maps something;
+// nothing for an empty name.
+std::optional<FontSource> indexedFontOfFamily(const std::vector<IndexedFace>& faces, std::string_view family);

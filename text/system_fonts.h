@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "font_source.h"
 
@@ -30,6 +31,11 @@ public:
     // "sans-serif"; on Windows the first of the usual UI fonts present, else the first font
     // with the Basic Latin letters.
     std::optional<FontSource> mainFont();
+
+    // The installed font of this family (as its name table or fontconfig names it, ASCII case
+    // ignored), its regular upright face where it has one; nothing when no installed font has
+    // that family. Slow the first time, like fontFor: for a worker thread.
+    std::optional<FontSource> fontOfFamily(std::string_view family);
 
 private:
     struct Backend;

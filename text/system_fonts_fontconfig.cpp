@@ -4,6 +4,8 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "system_fonts.h"
 
@@ -46,6 +48,21 @@ FcOwned<FcPattern> sansSerif(FcConfig* config, const FcCharSet* chars) {
     FcConfigSubstitute(config, pattern.get(), FcMatchPattern);
     FcDefaultSubstitute(pattern.get());
     return pattern;
+}
+
+bool sameAsciiName(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// fontconfig names a font's family in several languages, and may add its typographic family.
+bool hasFamily(FcPattern* font, std::string_view family) {
+    FcChar8* name = nullptr;
+    for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
+        if (name != nullptr && sameAsciiName(reinterpret_cast<const char*>(name), family)) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -108,5 +125,23 @@ std::optional<FontSource> SystemFonts::mainFont() {
     FcResult result = FcResultNoMatch;
     const FcOwned<FcPattern> match(FcFontMatch(config, pattern.get(), &result));
     if (!match) return std::nullopt;
+    return sourceOf(match.get());
+}
+
+// fontconfig always matches some font, closest to regular and upright by default: it is the
+// family's only when it bears that name.
+std::optional<FontSource> SystemFonts::fontOfFamily(std::string_view family) {
+    FcConfig* config = backend->ready();
+    if (config == nullptr || family.empty()) return std::nullopt;
+    const FcOwned<FcPattern> pattern(FcPatternCreate());
+    if (!pattern) return std::nullopt;
+    const std::string name(family);
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+    FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(config, pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    const FcOwned<FcPattern> match(FcFontMatch(config, pattern.get(), &result));
+    if (!match || !hasFamily(match.get(), family)) return std::nullopt;
     return sourceOf(match.get());
 }

@@ -60,3 +60,8 @@ std::optional<FontSource> SystemFonts::mainFont() {
     const std::lock_guard lock(backend->guard);
     return indexedMainFont(backend->index(), kMainFontFiles);
 }
+
+std::optional<FontSource> SystemFonts::fontOfFamily(std::string_view family) {
+    const std::lock_guard lock(backend->guard);
+    return indexedFontOfFamily(backend->index(), family);
+}

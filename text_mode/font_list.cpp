@@ -1,6 +1,7 @@
 #include "font_list.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <string_view>
 #include <system_error>
@@ -50,6 +51,17 @@ std::string_view unquoted(std::string_view path) {
     return path;
 }
 
+// "Segoe UI" rather than a file: no folder in it, and no font file's ending.
+bool readsAsFamily(std::string_view text) {
+    if (text.empty() || text.find_first_of("/\\") != std::string_view::npos) return false;
+    std::string lower(text);
+    for (auto& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* ending : {".ttf", ".otf", ".ttc", ".otc"}) {
+        if (lower.ends_with(ending)) return false;
+    }
+    return true;
+}
+
 bool isUtf8(std::string_view line) {
     std::size_t error = 0;
     return utf8::decode(line, error).has_value();
@@ -68,7 +80,7 @@ std::string problem(const std::string& where, std::string_view path, const char*
     return where + ": \"" + escapeControls(path) + "\" " + what;
 }
 
-FontList listedFonts(const fs::path& file) {
+FontList listedFonts(const fs::path& file, const FamilyLookup& family) {
     FontList list;
     list.fromFile = true;
     const auto read = readPlayerText(file, kMaxBytes);
@@ -91,12 +103,20 @@ FontList listedFonts(const fs::path& file) {
             list.problems.push_back(where + kNotUtf8);
             continue;
         }
-        const auto entry = parseEntry(line);
+        auto entry = parseEntry(line);
         const auto text = unquoted(entry.path);
-        const auto path = folder / pathFromUtf8(std::string(text));
+        auto path = folder / pathFromUtf8(std::string(text));
         std::error_code error;
         const auto type = fs::status(path, error).type();
-        if (type != fs::file_type::regular) {
+        if (type == fs::file_type::not_found && family && readsAsFamily(text)) {
+            const auto installed = family(text);
+            if (!installed) {
+                list.problems.push_back(where + ": no installed font of the family \"" + escapeControls(text) + "\"");
+                continue;
+            }
+            path = installed->path;
+            entry.face = installed->faceIndex;
+        } else if (type != fs::file_type::regular) {
             list.problems.push_back(
                 problem(where, text, type == fs::file_type::not_found ? "not found" : "is not a file"));
             continue;
@@ -123,10 +143,10 @@ FontList listedFonts(const fs::path& file) {
 
 fs::path fontListFile(const fs::path& dataFolder) { return ownFolder(dataFolder) / kFileName; }
 
-FontList chosenFonts(const fs::path& dataFolder) {
+FontList chosenFonts(const fs::path& dataFolder, const FamilyLookup& family) {
     const auto file = fontListFile(dataFolder);
     std::error_code error;
-    if (fs::symlink_status(file, error).type() != fs::file_type::not_found) return listedFonts(file);
+    if (fs::symlink_status(file, error).type() != fs::file_type::not_found) return listedFonts(file, family);
     FontList list;
     for (auto& font : findDefaultFonts(defaultFontChain()).installed) list.fonts.push_back({std::move(font), 0});
     return list;

@@ -10,6 +10,7 @@
 //
 //     C:\Windows\Fonts\cambria.ttc|1
 //
+// A line may also name an installed font's family, `Segoe UI`, rather than a file.
 // A bar cannot be part of a Windows file name; elsewhere, a bar followed by nothing but
 // digits at the end of a line always gives a face. A path may stand in double quotes, as
 // Explorer's "Copy as path" puts it. A line that is not UTF-8, or a file saved as UTF-16, is
@@ -17,7 +18,10 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "font_source.h"
@@ -41,7 +45,11 @@ struct FontList {
     std::vector<std::string> problems;
 };
 
+// An installed font by its family name ("Segoe UI"), or nothing.
+using FamilyLookup = std::function<std::optional<FontSource>(std::string_view family)>;
+
 // The fonts the data folder's list names that exist, or without a list, the default chain's
-// fonts that are installed. A list that names no usable font gives none: the player's
-// choice is not silently replaced.
-FontList chosenFonts(const std::filesystem::path& dataFolder);
+// fonts that are installed. A line that names no file but reads as a family name (no folder,
+// no font file ending) is looked up with `family`, when given. A list that names no usable
+// font gives none: the player's choice is not silently replaced.
+FontList chosenFonts(const std::filesystem::path& dataFolder, const FamilyLookup& family = {});

@@ -44,7 +44,7 @@ std::unique_ptr<TextWorker> startTextWorker(const std::filesystem::path& dataFol
     // Asked on the worker only: the first question starts fontconfig or reads the index.
     auto system = std::make_shared<SystemFonts>(ownFolder(dataFolder) / kSystemFontIndexName);
     auto open = [dataFolder, system](TextWorker::FontsReport& report) -> std::unique_ptr<TextFonts> {
-        auto list = chosenFonts(dataFolder);
+        auto list = chosenFonts(dataFolder, [&system](std::string_view family) { return system->fontOfFamily(family); });
         report.fromList = list.fromFile;
         report.lines = std::move(list.problems);
         auto fonts = openFonts(list.fonts, report.lines);

@@ -19,6 +19,7 @@
 #include "font_index_faces.h"
 #include "font_index_file.h"
 #include "font_index_lookup.h"
+#include "path_text.h"
 #include "system_font_cases.h"
 #include "test_files.h"
 
@@ -68,7 +69,7 @@ TEST_F(FontIndexFolder, TakesFilesByNameWithCaseIgnored) {
 
 bool sameFace(const IndexedFace& a, const IndexedFace& b) {
     return a.path == b.path && a.faceIndex == b.faceIndex && a.weight == b.weight && a.italic == b.italic &&
-           a.fileSize == b.fileSize && a.writeTime == b.writeTime &&
+           a.family == b.family && a.fileSize == b.fileSize && a.writeTime == b.writeTime &&
            std::equal(
                a.ranges.begin(), a.ranges.end(), b.ranges.begin(), b.ranges.end(),
                [](const CodeRange& x, const CodeRange& y) { return x.first == y.first && x.last == y.last; });
@@ -187,6 +188,8 @@ std::string replaced(std::string text, std::string_view from, std::string_view t
     return text.replace(at, from.size(), to);
 }
 
+constexpr std::string_view kRunicFamilyField = "\tNoto Sans Runic\t";
+
 std::string runicLine(const std::string& stale) {
     const auto field = stale.find("\t41\t");
     const auto start = stale.rfind('\n', field) + 1;
@@ -219,9 +222,17 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const std::string&, const fs::path&) { return std::string("\0\xff\xfe\n\x01", 5); }},
         DamageCase{
             "the_version_without_styles",
-            [](const std::string& s, const fs::path&) { return replaced(s, "index 2\n", "index 1\n"); }},
+            [](const std::string& s, const fs::path&) { return replaced(s, "index 3\n", "index 1\n"); }},
+        DamageCase{
+            "the_version_without_families",
+            [](const std::string& s, const fs::path&) {
+                const auto line = runicLine(s);
+                const auto family = line.find(kRunicFamilyField);
+                const auto withoutFamily = line.substr(0, family + 1) + line.substr(family + kRunicFamilyField.size());
+                return replaced(replaced(s, "index 3\n", "index 2\n"), line, withoutFamily);
+            }},
         DamageCase{"a_later_version", [](const std::string& s,
-                                         const fs::path&) { return replaced(s, "index 2\n", "index 3\n"); }},
+                                         const fs::path&) { return replaced(s, "index 3\n", "index 4\n"); }},
         DamageCase{"cut_off",
                    [](const std::string& s, const fs::path&) { return s.substr(0, s.find("end ")); }},
         DamageCase{"cut_in_a_line",
@@ -232,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const std::string& s, const fs::path&) { return s + "0\t1\t2\t\t/elsewhere.ttf\n"; }},
         DamageCase{"a_line_twice",
                    [](const std::string& s, const fs::path&) {
-                       return replaced(replaced(s, "index 2\n", "index 2\n" + runicLine(s)), "end 2",
+                       return replaced(replaced(s, "index 3\n", "index 3\n" + runicLine(s)), "end 2",
                                        "end 3");
                    }},
         DamageCase{"a_field_missing",
@@ -272,9 +283,18 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const std::string& s, const fs::path&) { return replaced(s, "\t41\t", "\t41-\t"); }},
         DamageCase{"not_hexadecimal",
                    [](const std::string& s, const fs::path&) { return replaced(s, "\t41\t", "\t4g\t"); }},
-        DamageCase{
-            "path_not_utf8",
-            [](const std::string& s, const fs::path&) { return replaced(s, "\t41\t", "\t41\t\xff\xfe/"); }}),
+        DamageCase{"family_escape_cut_off",
+                   [](const std::string& s, const fs::path&) {
+                       return replaced(s, kRunicFamilyField, "\tNoto%4\t");
+                   }},
+        DamageCase{"family_escape_not_hexadecimal",
+                   [](const std::string& s, const fs::path&) {
+                       return replaced(s, kRunicFamilyField, "\tNoto%zz\t");
+                   }},
+        DamageCase{"path_not_utf8",
+                   [](const std::string& s, const fs::path&) {
+                       return replaced(s, kRunicFamilyField, std::string(kRunicFamilyField) + "\xff\xfe/");
+                   }}),
     [](const testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.label); });
 
 struct MainFontCase {
@@ -307,6 +327,39 @@ INSTANTIATE_TEST_SUITE_P(
         MainFontCase{"none_preferred_present", {"segoeui.ttf", "tahoma.ttf"}, "zz-latin.ttf"}),
     [](const testing::TestParamInfo<MainFontCase>& info) { return std::string(info.param.label); });
 
+class FontIndexFamily : public FontIndexFolder, public testing::WithParamInterface<FamilyCase> {};
+
+// Beside the fonts of the folder, a family whose bold face comes first by file name.
+TEST_P(FontIndexFamily, FindsTheFamilysRegularFace) {
+    for (const auto& font : kFamilyFonts)
+        fs::copy_file(font.font, fonts() / font.copy, fs::copy_options::skip_existing);
+    writeFile(fonts() / "broken.ttf", "not a font");
+    // The fonts read, then the index kept of them read back.
+    const auto read = update();
+    const auto kept = update();
+    for (const auto* faces : {&read, &kept}) {
+        SCOPED_TRACE(faces == &read ? "read" : "kept");
+        const auto found = indexedFontOfFamily(*faces, GetParam().family);
+        ASSERT_EQ(found.has_value(), GetParam().found != nullptr);
+        if (!found) continue;
+        EXPECT_EQ(found->path, fonts() / GetParam().found);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, FontIndexFamily, testing::ValuesIn(kFamilyCases), familyCaseName);
+
+// A family's name is the font's to choose: none of its characters may break the line it is on.
+TEST(FontIndexFile, KeepsAFamilyWithAnyCharacters) {
+    IndexedFace face;
+    face.path = pathFromUtf8("/fonts/odd.ttf");
+    face.family = "100%\tab\there\r\nnext\x7f\x01 \u540d";
+    const auto kept = parseFontIndex(formatFontIndex({face}));
+    ASSERT_TRUE(kept);
+    ASSERT_EQ(kept->size(), 1u);
+    EXPECT_EQ(kept->front().family, face.family);
+    EXPECT_EQ(kept->front().path, face.path);
+}
+
 // Faces of one family whose bold or italic ones sort first by file name. Debian has few
 // weights besides regular and bold: the others are copies with their OS/2 weight class written
 // over, which FreeType takes as it is (it checks no table's checksum).
@@ -314,7 +367,6 @@ constexpr char kSansRegular[] = "/usr/share/fonts/truetype/noto/NotoSans-Regular
 constexpr char kSansBold[] = "/usr/share/fonts/truetype/noto/NotoSans-Bold.ttf";
 constexpr char kSansItalic[] = "/usr/share/fonts/truetype/noto/NotoSans-Italic.ttf";
 constexpr char kSansBoldItalic[] = "/usr/share/fonts/truetype/noto/NotoSans-BoldItalic.ttf";
-constexpr char kLatinBoldFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 
 constexpr std::size_t kTableCountAt = 4;
 constexpr std::size_t kTableRecordsAt = 12;

@@ -26,6 +26,7 @@ inline constexpr char kOldItalicFont[] = "/usr/share/fonts/truetype/noto/NotoSan
 inline constexpr char kRunicFont[] = "/usr/share/fonts/truetype/noto/NotoSansRunic-Regular.ttf";
 inline constexpr char kOghamFont[] = "/usr/share/fonts/truetype/noto/NotoSansOgham-Regular.ttf";
 inline constexpr char kLatinFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+inline constexpr char kLatinBoldFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 
 inline constexpr char kOldItalicCopy[] = "veltrona-old-italic.ttf";
 inline constexpr char kRunicCopy[] = "Veltrona-Runic.TTF";
@@ -77,6 +78,36 @@ inline bool engineMaps(const FontSource& source, char32_t c) {
     const TextFonts fonts({source});
     return FT_Get_Char_Index(fonts.at(0).face, c) != 0;
 }
+
+// A family's fonts beside another family's: its bold face comes first by file name.
+inline constexpr char kLatinBoldCopy[] = "a-dejavu-bold.ttf";
+inline constexpr char kLatinCopy[] = "b-dejavu.ttf";
+
+struct FontToCopy {
+    const char* font;
+    const char* copy;
+};
+
+inline const std::vector<FontToCopy> kFamilyFonts = {
+    {kLatinBoldFont, kLatinBoldCopy}, {kLatinFont, kLatinCopy}, {kRunicFont, kRunicCopy}};
+
+struct FamilyCase {
+    const char* label;
+    const char* family;
+    const char* found;  // the copy, or nullptr for nothing
+
+    friend void PrintTo(const FamilyCase& c, std::ostream* os) { *os << c.label; }
+};
+
+inline const std::vector<FamilyCase> kFamilyCases = {
+    {"regular_face_before_bold", "dejavu sans", kLatinCopy},
+    {"as_the_font_writes_it", "Noto Sans Runic", kRunicCopy},
+    {"only_a_word_of_it", "DejaVu", nullptr},
+    {"absent", "No Such Family", nullptr},
+    {"empty", "", nullptr},
+};
+
+inline std::string familyCaseName(const testing::TestParamInfo<FamilyCase>& info) { return info.param.label; }
 
 // A folder of a test's own, gone with the test; `name` in UTF-8.
 struct ScratchFolder {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "system_font_cases.h"
 #include "system_fonts.h"
@@ -23,10 +24,10 @@ constexpr char kConfigVariable[] = "FONTCONFIG_FILE";
 // scratch folder too.
 class TestFontconfig : public testing::Test {
 protected:
-    TestFontconfig() {
+    explicit TestFontconfig(const std::vector<FontToCopy>& placed = {{kOldItalicFont, kOldItalicCopy},
+                                                                     {kRunicFont, kRunicCopy}}) {
         fs::create_directories(fonts());
-        fs::copy_file(kOldItalicFont, fonts() / kOldItalicCopy);
-        fs::copy_file(kRunicFont, fonts() / kRunicCopy);
+        for (const auto& font : placed) fs::copy_file(font.font, fonts() / font.copy);
         const auto config = scratch.path / "fonts.conf";
         writeFile(config,
                   "<?xml version=\"1.0\"?>\n"
@@ -70,6 +71,20 @@ TEST_P(FontconfigLookup, FindsTheFontThatHasThem) {
 
 INSTANTIATE_TEST_SUITE_P(Characters, FontconfigLookup, testing::ValuesIn(kLookupCases), lookupCaseName);
 
+class FontconfigFamily : public TestFontconfig, public testing::WithParamInterface<FamilyCase> {
+protected:
+    FontconfigFamily() : TestFontconfig(kFamilyFonts) {}
+};
+
+TEST_P(FontconfigFamily, FindsTheFamilysRegularFace) {
+    const auto found = SystemFonts().fontOfFamily(GetParam().family);
+    ASSERT_EQ(found.has_value(), GetParam().found != nullptr);
+    if (!found) return;
+    EXPECT_EQ(found->path, fonts() / GetParam().found);
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, FontconfigFamily, testing::ValuesIn(kFamilyCases), familyCaseName);
+
 TEST_F(TestFontconfig, TheMainFontIsOneOfItsFonts) {
     const auto found = SystemFonts().mainFont();
     ASSERT_TRUE(found);
@@ -101,6 +116,13 @@ TEST(MachineFontconfig, FindsAFontForKanaAndAMainFont) {
     const auto main = system.mainFont();
     ASSERT_TRUE(main);
     EXPECT_TRUE(engineMaps(*main, U'A'));
+}
+
+// The family as Debian's configuration, with its aliases and languages, names it.
+TEST(MachineFontconfig, FindsAFamilysRegularFace) {
+    const auto found = SystemFonts().fontOfFamily("DEJAVU SANS");
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->path, kLatinFont);
 }
 
 }  // namespace

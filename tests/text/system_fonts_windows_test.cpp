@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <initializer_list>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -27,11 +26,6 @@ fs::path environmentFolder(const wchar_t* name) {
 
 fs::path windowsFonts() { return environmentFolder(L"WINDIR") / L"Fonts"; }
 fs::path userFonts() { return environmentFolder(L"LOCALAPPDATA") / L"Microsoft" / L"Windows" / L"Fonts"; }
-
-struct FontToPlace {
-    const char* font;
-    const char* name;
-};
 
 // Held by one test program at a time: tests run side by side in one Wine prefix, and one
 // would find another's fonts, or lose them as it looks.
@@ -55,11 +49,11 @@ private:
 // Fonts placed in a fonts folder, removed afterwards with any folder made for them.
 class PlacedFonts {
 public:
-    PlacedFonts(const fs::path& folder, std::initializer_list<FontToPlace> fonts) : folder(folder) {
+    PlacedFonts(const fs::path& folder, const std::vector<FontToCopy>& fonts) : folder(folder) {
         std::error_code error;
         if (!fs::exists(folder)) madeFolder = fs::create_directories(folder, error);
         for (const auto& font : fonts) {
-            placed.push_back(folder / font.name);
+            placed.push_back(folder / font.copy);
             fs::copy_file(font.font, placed.back(), fs::copy_options::overwrite_existing);
         }
     }
@@ -124,5 +118,18 @@ TEST(WindowsFonts, TheMainFontDrawsLatinLetters) {
     ASSERT_TRUE(found);
     EXPECT_TRUE(engineMaps(*found, U'A'));
 }
+
+class WindowsFontsByFamily : public testing::TestWithParam<FamilyCase> {};
+
+TEST_P(WindowsFontsByFamily, FindsAFamilyPlacedInTheFontsFolder) {
+    const PlacedFonts fonts(windowsFonts(), kFamilyFonts);
+    const auto found = SystemFonts().fontOfFamily(GetParam().family);
+    ASSERT_EQ(found.has_value(), GetParam().found != nullptr);
+    if (!found) return;
+    EXPECT_EQ(found->path, windowsFonts() / GetParam().found);
+    EXPECT_TRUE(engineMaps(*found, kNoBreakSpace));
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, WindowsFontsByFamily, testing::ValuesIn(kFamilyCases), familyCaseName);
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
+#include <string_view>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -125,6 +127,25 @@ INSTANTIATE_TEST_SUITE_P(
         PlayerListCase{"the_same_font_500_times", [](const std::string& font) { return repeated(font, 500); }, 1,
                        {}}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// A line naming a family rather than a file is looked up among the installed fonts; a path
+// or a font file's name never is.
+TEST_F(FontListFolder, AFamilyNameIsLookedUpAmongTheInstalledFonts) {
+    writeList("Some Family\nNo Such Family\nmissing.ttf\nsub/Some Family\n");
+    std::vector<std::string> asked;
+    const auto list = chosenFonts(data.path(), [&](std::string_view family) -> std::optional<FontSource> {
+        asked.emplace_back(family);
+        if (family != "Some Family") return std::nullopt;
+        return FontSource{kDejaVuSans, 0};
+    });
+    EXPECT_EQ(asked, (std::vector<std::string>{"Some Family", "No Such Family"}));
+    EXPECT_EQ(fontsOf(list), (std::vector<Font>{{kDejaVuSans, 0}}));
+    EXPECT_EQ(list.problems, (std::vector<std::string>{
+                                 "fonts.txt line 2: no installed font of the family \"No Such Family\"",
+                                 "fonts.txt line 3: \"missing.ttf\" not found",
+                                 "fonts.txt line 4: \"sub/Some Family\" not found",
+                             }));
+}
 
 TEST_F(FontListFolder, FontsPastTheBoundAreLeftOutWithOneLine) {
     std::string text;

@@ -52,7 +52,10 @@ struct HostRun {
 };
 
 std::string field(const std::string& line, const std::string& key) {
-    const auto start = line.find("\"" + key + "\":\"");
+    std::string quoted = "\"";
+    quoted += key;
+    quoted += "\":\"";
+    const auto start = line.find(quoted);
     if (start == std::string::npos) return {};
     const auto from = start + key.size() + 4;
     return line.substr(from, line.rfind('"') - from);
@@ -115,6 +118,15 @@ std::size_t loggedCount(const HostRun& run, const std::string& part) {
 
 void writeList(const fs::path& data, const std::string& text) { writeFile(data / "veltrona" / "fonts.txt", text); }
 
+// The test font's line between `before` and `after`, appended piecewise: GCC 12 misreads
+// "x" + std::string(...) as an overlapping copy.
+std::string fontLine(const char* before, const char* after) {
+    std::string line = before;
+    line += kFont;
+    line += after;
+    return line;
+}
+
 TEST_P(PlayersFiles, EndTellAndKeepDrawing) {
     const auto data = freshData();
     if (GetParam().prepare) GetParam().prepare(data);
@@ -142,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlayerFilesCase{"the_same_font_500_times", "Rex", "",
                         [](const fs::path& data) {
                             std::string text;
-                            for (int i = 0; i < 500; ++i) text += std::string(kFont) + "\n";
+                            for (int i = 0; i < 500; ++i) text += fontLine("", "\n");
                             writeList(data, text);
                         },
                         [](const HostRun& run) {
@@ -151,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                         }},
         // Notepad's "ANSI": one line is not UTF-8; the rest of the list serves.
         PlayerFilesCase{"ansi_line", "Rex", "",
-                        [](const fs::path& data) { writeList(data, "caf\xE9.ttf\r\n" + std::string(kFont) + "\r\n"); },
+                        [](const fs::path& data) { writeList(data, fontLine("caf\xE9.ttf\r\n", "\r\n")); },
                         [](const HostRun& run) {
                             EXPECT_TRUE(logged(run, "Veltrona: fonts.txt line 1: not UTF-8; save it as UTF-8"));
                             EXPECT_TRUE(drewNameImages(run));
@@ -164,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                             EXPECT_TRUE(logged(run, "Veltrona: on, scaled layout, names set as text"));
                         }},
         PlayerFilesCase{"quoted_path", "Rex", "",
-                        [](const fs::path& data) { writeList(data, "\"" + std::string(kFont) + "\"\n"); },
+                        [](const fs::path& data) { writeList(data, fontLine("\"", "\"\n")); },
                         [](const HostRun& run) {
                             EXPECT_TRUE(drewNameImages(run));
                             EXPECT_EQ(loggedCount(run, "fonts.txt"), 0u);
