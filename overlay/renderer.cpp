@@ -43,7 +43,9 @@ void drawGlyphRows(Overlay& overlay, const Roster& roster, GameWrapper& game, Ca
         if (player->text.image) {
             const Vector2 start = scaled ? layout::scaledPosition(layout::kNameStartX, y, mapping)
                                          : Vector2{layout::kNameStartX, y};
-            canvas.SetPosition({start.X + player->text.offsetX, start.Y + player->text.offsetY});
+            // The request is final once its image is made: its offset can be read.
+            const auto& request = *player->text.request;
+            canvas.SetPosition({start.X + request.offsetX, start.Y + request.offsetY});
             canvas.DrawTexture(player->text.image.get(), layout::kNameImageScale);
             continue;
         }

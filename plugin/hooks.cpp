@@ -140,7 +140,7 @@ void Veltrona::requestTextNames() {
 }
 
 void Veltrona::reportFontLines() {
-    const auto lines = text_.worker->takeFontLines(false);
+    const auto lines = text_.worker->takeFontLines();
     const auto shown = std::min(lines.size(), veltrona::kFontLinesShown);
     for (std::size_t i = 0; i < shown; ++i) cvarManager->log(veltrona::kLogPrefix + escapeControls(lines[i]));
     if (lines.size() > shown) {
@@ -161,7 +161,7 @@ void Veltrona::reportFontLines() {
 
 void Veltrona::reportTextProblem() {
     // At the frame after it, not at the next team change, which a 1v1 may never have.
-    auto problem = text_.worker->takeProblem(false);
+    auto problem = text_.worker->takeProblem();
     if (problem.empty()) return;
     if (std::find(textProblemsTold_.begin(), textProblemsTold_.end(), problem) != textProblemsTold_.end()) return;
     std::string line = veltrona::kLogNameNotSetBefore;

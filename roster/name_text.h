@@ -19,8 +19,8 @@ struct NameSize {
 enum class NameState { queued, ready, failed };
 
 // One name to set as an image, shared by the player's record on the game thread and the
-// worker that sets it. The worker writes `file` before it stores a final `state`; the game
-// thread reads `file` only after it has seen that state.
+// worker that sets it. The worker writes `file` and the offset before it stores a final
+// `state`; the game thread reads them only after it has seen that state.
 struct NameRequest {
     std::string name;
     NameSize size;
@@ -37,6 +37,4 @@ struct NameRequest {
 struct NameText {
     std::shared_ptr<NameRequest> request;
     std::shared_ptr<ImageWrapper> image;
-    int offsetX = 0;
-    int offsetY = 0;
 };

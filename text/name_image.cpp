@@ -45,8 +45,8 @@ struct InkedGlyph {
 
 // Draws one glyph whose origin is (x, y) in 26.6 pixels from the pen's start on the baseline,
 // y down; false when it has no ink.
-bool drawGlyph(const TextFonts& fonts, const PlacedGlyph& glyph, FT_Pos x, FT_Pos y, PremultipliedImage& bitmap,
-               InkedGlyph& out) {
+bool drawGlyph(const TextFonts& fonts, const PlacedGlyph& glyph, FT_Pos x, FT_Pos y,
+               PremultipliedImage& bitmap, InkedGlyph& out) {
     const TextFont& font = fonts.at(glyph.font);
     FT_Int32 flags = FT_LOAD_NO_HINTING;
     if (font.colour) flags |= FT_LOAD_COLOR;
@@ -87,8 +87,9 @@ struct VerticalUnits {
 };
 
 VerticalUnits verticalUnits(FT_Face face) {
-    if (face->units_per_EM > 0) return {static_cast<double>(face->units_per_EM),
-                                        static_cast<double>(face->ascender), static_cast<double>(face->descender)};
+    if (face->units_per_EM > 0)
+        return {static_cast<double>(face->units_per_EM), static_cast<double>(face->ascender),
+                static_cast<double>(face->descender)};
     VerticalUnits units;
     if (const auto* head = static_cast<const TT_Header*>(FT_Get_Sfnt_Table(face, FT_SFNT_HEAD));
         head != nullptr && head->Units_Per_EM > 0) {
@@ -153,11 +154,12 @@ NameImage setName(TextFonts& fonts, std::string_view name, int height, int maxWi
     }
     inked.resize(drawn);
 
+    // A damaged font's advances can sum below zero: no room is taken then, not a negative one.
+    const int advance =
+        static_cast<int>((std::max<FT_Pos>(out.layout.width, 0) + kSubpixels - 1) / kSubpixels);
+    const int reach = static_cast<int>(std::ceil(kInkReachEms * metrics.pixelsPerEm));
     // The row and the advance, grown to the ink within reach; relative to the pen's start on
     // the baseline, y down.
-    // A damaged font's advances can sum below zero: no room is taken then, not a negative one.
-    const int advance = static_cast<int>((std::max<FT_Pos>(out.layout.width, 0) + kSubpixels - 1) / kSubpixels);
-    const int reach = static_cast<int>(std::ceil(kInkReachEms * metrics.pixelsPerEm));
     int left = 0;
     int right = advance;
     int top = -metrics.baseline;

@@ -26,8 +26,6 @@ constexpr char kUtf16Refused[] =
     " is saved as UTF-16 (Notepad's \"Unicode\") and is not read; save it as UTF-8 (Notepad: Save as, "
     "Encoding: UTF-8)";
 constexpr char kQuote = '"';
-// Notepad's "Unicode" and "Unicode big endian" start with one of these.
-constexpr std::string_view kUtf16Marks[] = {"\xFF\xFE", "\xFE\xFF"};
 
 struct Entry {
     std::string_view path;
@@ -47,7 +45,8 @@ Entry parseEntry(std::string_view line) {
 
 // Explorer's "Copy as path" and most command lines put a path in double quotes.
 std::string_view unquoted(std::string_view path) {
-    if (path.size() >= 2 && path.front() == kQuote && path.back() == kQuote) return trimmed(path.substr(1, path.size() - 2));
+    if (path.size() >= 2 && path.front() == kQuote && path.back() == kQuote)
+        return trimmed(path.substr(1, path.size() - 2));
     return path;
 }
 
@@ -70,10 +69,7 @@ bool isUtf8(std::string_view line) {
 // A file Notepad saved as UTF-16 starts with its byte-order mark; without one, its Latin
 // text still shows as every other byte zero.
 bool isUtf16(std::string_view text) {
-    for (const auto mark : kUtf16Marks) {
-        if (text.starts_with(mark)) return true;
-    }
-    return text.size() >= 2 && (text[0] == '\0' || text[1] == '\0');
+    return utf8::startsAsUtf16(text) || (text.size() >= 2 && (text[0] == '\0' || text[1] == '\0'));
 }
 
 std::string problem(const std::string& where, std::string_view path, const char* what) {
@@ -111,7 +107,8 @@ FontList listedFonts(const fs::path& file, const FamilyLookup& family) {
         if (type == fs::file_type::not_found && family && readsAsFamily(text)) {
             const auto installed = family(text);
             if (!installed) {
-                list.problems.push_back(where + ": no installed font of the family \"" + escapeControls(text) + "\"");
+                list.problems.push_back(where + ": no installed font of the family \"" +
+                                        escapeControls(text) + "\"");
                 continue;
             }
             path = installed->path;
@@ -133,8 +130,9 @@ FontList listedFonts(const fs::path& file, const FamilyLookup& family) {
         list.fonts.push_back({{path, entry.face}, lines.number()});
     }
     if (leftOut > 0) {
-        list.problems.push_back(std::string(kFileName) + ": only the first " + std::to_string(kMaxListedFonts) +
-                                " fonts are used; " + std::to_string(leftOut) + " more are left out");
+        list.problems.push_back(std::string(kFileName) + ": only the first " +
+                                std::to_string(kMaxListedFonts) + " fonts are used; " +
+                                std::to_string(leftOut) + " more are left out");
     }
     return list;
 }
@@ -148,6 +146,7 @@ FontList chosenFonts(const fs::path& dataFolder, const FamilyLookup& family) {
     std::error_code error;
     if (fs::symlink_status(file, error).type() != fs::file_type::not_found) return listedFonts(file, family);
     FontList list;
-    for (auto& font : findDefaultFonts(defaultFontChain()).installed) list.fonts.push_back({std::move(font), 0});
+    for (auto& font : findDefaultFonts(defaultFontChain()).installed)
+        list.fonts.push_back({std::move(font), 0});
     return list;
 }

@@ -42,8 +42,6 @@ void updateNameImages(TextNames& names, Roster& roster, NameSize size) {
             continue;
         }
         text.image = std::make_shared<ImageWrapper>(text.request->file, true, false);
-        text.offsetX = text.request->offsetX;
-        text.offsetY = text.request->offsetY;
         ++made;
     }
     names.settled = !waiting;

@@ -13,7 +13,10 @@ constexpr CacheBound kPruneTarget{kCacheBound.files / 10 * 9, kCacheBound.bytes 
 }  // namespace
 
 TextWorker::TextWorker(FontsOpener openFonts, std::filesystem::path cacheFolder)
-    : openFonts_(std::move(openFonts)), folder_(std::move(cacheFolder)), busy_(true), thread_([this] { run(); }) {}
+    : openFonts_(std::move(openFonts)),
+      folder_(std::move(cacheFolder)),
+      busy_(true),
+      thread_([this] { run(); }) {}
 
 TextWorker::~TextWorker() {
     stopRequested_.store(true, std::memory_order_relaxed);
@@ -45,26 +48,18 @@ void TextWorker::waitUntilIdle() {
     idle_.wait(lock, [this] { return stopping_ || (queue_.empty() && !busy_); });
 }
 
-std::string TextWorker::takeProblem(bool wait) {
+std::string TextWorker::takeProblem() {
     if (!problemWaiting_.load(std::memory_order_acquire)) return {};
-    std::unique_lock lock(mutex_, std::defer_lock);
-    if (wait) {
-        lock.lock();
-    } else if (!lock.try_lock()) {
-        return {};
-    }
+    std::unique_lock lock(mutex_, std::try_to_lock);
+    if (!lock.owns_lock()) return {};
     problemWaiting_.store(false, std::memory_order_relaxed);
     return std::exchange(problem_, {});
 }
 
-std::vector<std::string> TextWorker::takeFontLines(bool wait) {
+std::vector<std::string> TextWorker::takeFontLines() {
     if (!fontLinesWaiting_.load(std::memory_order_acquire)) return {};
-    std::unique_lock lock(mutex_, std::defer_lock);
-    if (wait) {
-        lock.lock();
-    } else if (!lock.try_lock()) {
-        return {};
-    }
+    std::unique_lock lock(mutex_, std::try_to_lock);
+    if (!lock.owns_lock()) return {};
     fontLinesWaiting_.store(false, std::memory_order_relaxed);
     return std::exchange(fontLines_, {});
 }

@@ -51,13 +51,13 @@ public:
 
     FontsState fontsState() const { return fontsState_.load(std::memory_order_acquire); }
 
-    // The lines opening the fonts left for the player, once. With `wait` false, as a frame
-    // asks, nothing also when the worker holds its lock.
-    std::vector<std::string> takeFontLines(bool wait);
+    // The lines opening the fonts left for the player, once. A frame asks, so it never waits:
+    // nothing also while the worker holds its lock.
+    std::vector<std::string> takeFontLines();
 
-    // Why the last name that could not be made failed, once; empty if none did since. With
-    // `wait` false, as a frame asks, empty also when the worker holds its lock.
-    std::string takeProblem(bool wait = true);
+    // Why the last name that could not be made failed, once; empty if none did since. A
+    // frame asks, so it never waits: empty also while the worker holds its lock.
+    std::string takeProblem();
 
 private:
     void run();

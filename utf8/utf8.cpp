@@ -106,4 +106,12 @@ std::string replaceInvalid(std::string_view text) {
     return result;
 }
 
+bool startsAsUtf16(std::string_view text) {
+    constexpr std::string_view kMarks[] = {"\xFF\xFE", "\xFE\xFF"};
+    for (const auto mark : kMarks) {
+        if (text.starts_with(mark)) return true;
+    }
+    return false;
+}
+
 }  // namespace utf8

@@ -33,4 +33,8 @@ std::string encode(char32_t cp);
 // one for one, so a reader can still count the bytes.
 std::string replaceInvalid(std::string_view text);
 
+// Whether text starts with a UTF-16 byte-order mark, as what Notepad saves as "Unicode"
+// does: such a file is not UTF-8 at all, and is refused whole rather than line by line.
+bool startsAsUtf16(std::string_view text);
+
 }  // namespace utf8

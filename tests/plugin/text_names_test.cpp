@@ -314,9 +314,9 @@ TEST_P(TextNamesInLayout, SetToTheRowAndDrawnAtItsStart) {
     EXPECT_EQ(textOf("a").request->size, c.size);
     auto draw = std::find_if(world.calls.begin(), world.calls.end(),
                              [](const sim::Call& call) { return call.op == Op::DrawTexture; });
-    const auto& text = textOf("a");
+    const auto& request = *textOf("a").request;
     EXPECT_EQ(std::prev(draw)->position,
-              (Vector2{c.firstRowStart.X + text.offsetX, c.firstRowStart.Y + text.offsetY}));
+              (Vector2{c.firstRowStart.X + request.offsetX, c.firstRowStart.Y + request.offsetY}));
 }
 
 // A letter reaching left of the name's start (DejaVu Sans's j) grows the picture, which is
@@ -327,12 +327,12 @@ TEST_F(TextNames, APictureGrownForInkIsDrawnShiftedToMatch) {
     plugin.waitForTextWork();
     frame();
     ASSERT_EQ(nameImagesDrawn(), 1u);
-    const auto& text = textOf("j");
-    EXPECT_LT(text.offsetX, 0);
-    EXPECT_EQ(text.offsetY, 0);
+    const auto& request = *textOf("j").request;
+    EXPECT_LT(request.offsetX, 0);
+    EXPECT_EQ(request.offsetY, 0);
     auto draw = std::find_if(world.calls.begin(), world.calls.end(),
                              [](const sim::Call& call) { return call.op == Op::DrawTexture; });
-    EXPECT_EQ(std::prev(draw)->position.X, layout::kNameStartX + text.offsetX);
+    EXPECT_EQ(std::prev(draw)->position.X, layout::kNameStartX + request.offsetX);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -37,8 +37,8 @@ protected:
         fs::copy_file(kRunicFont, fonts() / kRunicCopy);
     }
 
-    fs::path fonts() const { return scratch.path / "fonts"; }
-    fs::path indexFile() const { return scratch.path / "data" / "veltrona" / "font_index.txt"; }
+    fs::path fonts() const { return scratch.path() / "fonts"; }
+    fs::path indexFile() const { return scratch.path() / "data" / "veltrona" / "font_index.txt"; }
     std::vector<IndexedFace> update() const {
         const std::vector<fs::path> folders{fonts()};
         return updateFontIndex(folders, indexFile());

@@ -13,13 +13,13 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
-#include <random>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "font_source.h"
 #include "path_text.h"
+#include "scratch_folder.h"
 #include "text_fonts.h"
 
 inline constexpr char kOldItalicFont[] = "/usr/share/fonts/truetype/noto/NotoSansOldItalic-Regular.ttf";
@@ -109,19 +109,3 @@ inline const std::vector<FamilyCase> kFamilyCases = {
 
 inline std::string familyCaseName(const testing::TestParamInfo<FamilyCase>& info) { return info.param.label; }
 
-// A folder of a test's own, gone with the test; `name` in UTF-8.
-struct ScratchFolder {
-    std::filesystem::path path;
-
-    explicit ScratchFolder(const std::string& name)
-        : path(std::filesystem::temp_directory_path() /
-               pathFromUtf8(name + "-" + std::to_string(std::random_device{}()))) {
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-};

@@ -28,7 +28,7 @@ protected:
                                                                      {kRunicFont, kRunicCopy}}) {
         fs::create_directories(fonts());
         for (const auto& font : placed) fs::copy_file(font.font, fonts() / font.copy);
-        const auto config = scratch.path / "fonts.conf";
+        const auto config = scratch.path() / "fonts.conf";
         writeFile(config,
                   "<?xml version=\"1.0\"?>\n"
                   "<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
@@ -37,7 +37,7 @@ protected:
                       fonts().string() +
                       "</dir>\n"
                       "  <cachedir>" +
-                      (scratch.path / "cache").string() +
+                      (scratch.path() / "cache").string() +
                       "</cachedir>\n"
                       "</fontconfig>\n");
         if (const char* was = std::getenv(kConfigVariable)) previous = was;
@@ -51,7 +51,7 @@ protected:
         }
     }
 
-    fs::path fonts() const { return scratch.path / "fonts"; }
+    fs::path fonts() const { return scratch.path() / "fonts"; }
 
     ScratchFolder scratch{"veltrona-fontconfig"};
     std::optional<std::string> previous;

@@ -88,7 +88,7 @@ TEST_P(WindowsFonts, FindsAFontPlacedInAFontsFolder) {
     const ScratchFolder scratch("veltrona-windows-fonts");
     const PlacedFonts fonts(GetParam().folder(),
                             {{kOldItalicFont, kOldItalicCopy}, {kRunicFont, kRunicCopy}});
-    const auto indexFile = GetParam().keepIndex ? scratch.path / "veltrona" / "font_index.txt" : fs::path();
+    const auto indexFile = GetParam().keepIndex ? scratch.path() / "veltrona" / "font_index.txt" : fs::path();
     SystemFonts system(indexFile);
     for (const auto& lookup : kLookupCases) {
         SCOPED_TRACE(lookup.label);

@@ -11,9 +11,9 @@
 #include "char_sets.h"
 #include "check_command.h"
 #include "default_fonts.h"
-#include "system_fonts.h"
 #include "path_text.h"
 #include "png_error.h"
+#include "system_fonts.h"
 #include "text_command.h"
 #include "tool_error.h"
 
@@ -191,11 +191,21 @@ void addCheck(CLI::App& app, CheckArguments& args) {
 
 // Without --font, the system's default chain: its first font present draws, and the others
 // present fall back unless --fallback names fallbacks of its own. `lacking` says what becomes
-// of the characters only a missing font has.
+// of the characters only a missing font has. With none of the chain installed (Wine, a
+// stripped system), `systemMainFont` lets the machine's own main font draw instead.
 void useDefaultFonts(FontSource& font, std::vector<FontSource>& fallbacks, bool fallbacksGiven,
-                     const char* command, const char* lacking, std::ostream& err) {
+                     const char* command, const char* lacking, bool systemMainFont, std::ostream& err) {
     const auto chain = defaultFontChain();
     auto choice = findDefaultFonts(chain);
+    if (choice.installed.empty() && systemMainFont) {
+        if (auto main = SystemFonts().mainFont()) {
+            err << kProgram << " " << command
+                << ": none of the default fonts is installed; drawing with the system's font "
+                << quoted(main->path) << "\n";
+            font = *main;
+            return;
+        }
+    }
     if (choice.installed.empty()) {
         std::vector<std::string> files;
         for (const auto& font : chain.fonts) files.emplace_back(font.file);
@@ -222,7 +232,7 @@ BuildOptions buildOptions(const BuildArguments& args, bool progressBar, std::ost
     for (const auto& fallback : args.fallbacks) options.fallbacks.push_back({pathFromUtf8(fallback), 0});
     if (!args.fontGiven)
         useDefaultFonts(options.font, options.fallbacks, !args.fallbacks.empty(), "build",
-                        "the characters only it has are listed as missing", err);
+                        "the characters only it has are listed as missing", false, err);
     options.characters.sets = args.sets;
     options.characters.ranges = args.ranges;
     if (!args.namesFile.empty()) options.characters.namesFile = pathFromUtf8(args.namesFile);
@@ -236,19 +246,10 @@ TextOptions textOptions(const TextArguments& args, bool fontGiven, std::ostream&
     FontSource font{pathFromUtf8(args.fontPath), args.faceIndex};
     std::vector<FontSource> fallbacks;
     for (const auto& fallback : args.fallbacks) fallbacks.push_back({pathFromUtf8(fallback), 0});
-    if (!fontGiven && findDefaultFonts(defaultFontChain()).installed.empty()) {
-        // Without the default chain (Wine, a stripped system) the machine's own main font
-        // sets names, and its fallback the rest, as in the plugin.
-        if (auto main = SystemFonts().mainFont()) {
-            err << kProgram << " text: none of the default fonts is installed; drawing with the system's font "
-                << quoted(main->path) << "\n";
-            font = *main;
-            fontGiven = true;
-        }
-    }
+    // As in the plugin, the machine's other fonts draw what the chain lacks.
     if (!fontGiven) {
         useDefaultFonts(font, fallbacks, !args.fallbacks.empty(), "text",
-                        "the system's other fonts draw the characters only it has", err);
+                        "the system's other fonts draw the characters only it has", true, err);
     }
     options.fonts.push_back(font);
     options.fonts.insert(options.fonts.end(), fallbacks.begin(), fallbacks.end());

@@ -9,11 +9,11 @@
 #include "file_kind.h"
 #include "path_text.h"
 #include "tool_error.h"
+#include "utf8.h"
 
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kUtf16Marks[] = {"\xFF\xFE", "\xFE\xFF"};
 // A friends list is a few kilobytes; this is far beyond any, and still cheap to read.
 constexpr std::uintmax_t kMaxBytes = std::uintmax_t{16} << 20;
 constexpr std::string_view kSaveAsUtf8 = "save the names file as UTF-8";
@@ -58,11 +58,9 @@ void checkText(const std::filesystem::path& path, const NameLine& line) {
 
 std::vector<NameLine> readNamesFile(const std::filesystem::path& path) {
     const auto bytes = readWhole(path);
-    for (auto mark : kUtf16Marks) {
-        if (bytes.starts_with(mark)) {
-            throw BadInput("names file " + quoted(path) + " is UTF-16 (Notepad's \"Unicode\"); " +
-                           std::string(kSaveAsUtf8));
-        }
+    if (utf8::startsAsUtf16(bytes)) {
+        throw BadInput("names file " + quoted(path) + " is UTF-16 (Notepad's \"Unicode\"); " +
+                       std::string(kSaveAsUtf8));
     }
     std::vector<NameLine> names;
     std::size_t start = bytes.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;

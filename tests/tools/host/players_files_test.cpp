@@ -26,13 +26,7 @@ const fs::path kSource = VELTRONA_SOURCE_DIR;
 // Debian's; under Wine the same path names the same file through the drive Wine maps to /.
 constexpr char kFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
-#if defined(_WIN32)
-constexpr char kExecutableSuffix[] = ".exe";
-#else
-constexpr char kExecutableSuffix[] = "";
-#endif
-
-fs::path runner() { return hostrun::executableDir() / (std::string("veltrona-host") + kExecutableSuffix); }
+fs::path runner() { return hostrun::executableDir() / VELTRONA_HOST_RUNNER; }
 
 // One player in an online match; the scoreboard opens after the switch to text, and again
 // after `between` (more steps, each followed by a comma, such as a rename).
@@ -46,7 +40,6 @@ std::string scenario(const std::string& name, const std::string& between = "") {
 }
 
 struct HostRun {
-    fs::path data;
     std::vector<std::string> logs;    // console lines, in order
     std::vector<std::string> images;  // every image drawn, in order
 };
@@ -71,26 +64,27 @@ struct PlayerFilesCase {
     friend void PrintTo(const PlayerFilesCase& c, std::ostream* os) { *os << c.label; }
 };
 
+// A data folder with a few glyph files, as the golden text scenarios have, in a folder of
+// the case's own.
+fs::path freshData(const std::string& label) {
+    const auto scratch = fs::current_path() / "players_files_test.work" / label;
+    fs::remove_all(scratch);
+    fs::create_directories(scratch);
+    fs::copy(kSource / "tests/tools/host/scenarios/text_data", scratch / "data", fs::copy_options::recursive);
+    return scratch / "data";
+}
+
 class PlayersFiles : public testing::TestWithParam<PlayerFilesCase> {
 protected:
-    // A data folder with a few glyph files, as the golden text scenarios have.
-    fs::path freshData() {
-        const auto scratch = fs::current_path() / "players_files_test.work" / GetParam().label;
-        fs::remove_all(scratch);
-        fs::create_directories(scratch);
-        fs::copy(kSource / "tests/tools/host/scenarios/text_data", scratch / "data",
-                 fs::copy_options::recursive);
-        return scratch / "data";
-    }
-
     HostRun runHost(const fs::path& data) {
         const auto scratch = data.parent_path();
         writeFile(scratch / "scenario.json", scenario(GetParam().name, GetParam().between));
         const auto trace = scratch / "trace.jsonl";
         const auto result = runProgram(
-            runner(), {utf8(scratch / "scenario.json"), "--data", utf8(data), "--trace", utf8(trace)}, scratch);
+            runner(), {utf8(scratch / "scenario.json"), "--data", utf8(data), "--trace", utf8(trace)},
+            scratch);
         EXPECT_EQ(result.status, 0) << result.err;
-        HostRun done{data, {}, {}};
+        HostRun done;
         std::istringstream lines(fileText(trace));
         for (std::string line; std::getline(lines, line);) {
             if (line.starts_with(R"({"call":"log")")) done.logs.push_back(field(line, "text"));
@@ -111,12 +105,14 @@ bool logged(const HostRun& run, const std::string& part) {
 }
 
 std::size_t loggedCount(const HostRun& run, const std::string& part) {
-    return static_cast<std::size_t>(std::count_if(run.logs.begin(), run.logs.end(), [&](const std::string& line) {
-        return line.find(part) != std::string::npos;
-    }));
+    return static_cast<std::size_t>(
+        std::count_if(run.logs.begin(), run.logs.end(),
+                      [&](const std::string& line) { return line.find(part) != std::string::npos; }));
 }
 
-void writeList(const fs::path& data, const std::string& text) { writeFile(data / "veltrona" / "fonts.txt", text); }
+void writeList(const fs::path& data, const std::string& text) {
+    writeFile(data / "veltrona" / "fonts.txt", text);
+}
 
 // The test font's line between `before` and `after`, appended piecewise: GCC 12 misreads
 // "x" + std::string(...) as an overlapping copy.
@@ -128,7 +124,7 @@ std::string fontLine(const char* before, const char* after) {
 }
 
 TEST_P(PlayersFiles, EndTellAndKeepDrawing) {
-    const auto data = freshData();
+    const auto data = freshData(GetParam().label);
     if (GetParam().prepare) GetParam().prepare(data);
     const auto done = runHost(data);
     EXPECT_FALSE(done.images.empty()) << "nothing was drawn";
@@ -148,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
                         [](const HostRun& run) {
                             EXPECT_EQ(loggedCount(run, "fonts.txt line "), 16u);
                             EXPECT_TRUE(logged(run, "9984 more lines about veltrona/fonts.txt"));
-                            EXPECT_TRUE(logged(run, "none of the fonts in veltrona/fonts.txt could be opened"));
+                            EXPECT_TRUE(
+                                logged(run, "none of the fonts in veltrona/fonts.txt could be opened"));
                             EXPECT_FALSE(drewNameImages(run));
                         }},
         PlayerFilesCase{"the_same_font_500_times", "Rex", "",
@@ -165,16 +162,18 @@ INSTANTIATE_TEST_SUITE_P(
         PlayerFilesCase{"ansi_line", "Rex", "",
                         [](const fs::path& data) { writeList(data, fontLine("caf\xE9.ttf\r\n", "\r\n")); },
                         [](const HostRun& run) {
-                            EXPECT_TRUE(logged(run, "Veltrona: fonts.txt line 1: not UTF-8; save it as UTF-8"));
+                            EXPECT_TRUE(
+                                logged(run, "Veltrona: fonts.txt line 1: not UTF-8; save it as UTF-8"));
                             EXPECT_TRUE(drewNameImages(run));
                         }},
-        PlayerFilesCase{"utf16_list", "Rex", "",
-                        [](const fs::path& data) { writeList(data, std::string("\xFF\xFEx\0.\0t\0t\0f\0", 12)); },
-                        [](const HostRun& run) {
-                            EXPECT_TRUE(logged(run, "is saved as UTF-16"));
-                            EXPECT_FALSE(drewNameImages(run));
-                            EXPECT_TRUE(logged(run, "Veltrona: on, scaled layout, names set as text"));
-                        }},
+        PlayerFilesCase{
+            "utf16_list", "Rex", "",
+            [](const fs::path& data) { writeList(data, std::string("\xFF\xFEx\0.\0t\0t\0f\0", 12)); },
+            [](const HostRun& run) {
+                EXPECT_TRUE(logged(run, "is saved as UTF-16"));
+                EXPECT_FALSE(drewNameImages(run));
+                EXPECT_TRUE(logged(run, "Veltrona: on, scaled layout, names set as text"));
+            }},
         PlayerFilesCase{"quoted_path", "Rex", "",
                         [](const fs::path& data) { writeList(data, fontLine("\"", "\"\n")); },
                         [](const HostRun& run) {
@@ -207,17 +206,15 @@ INSTANTIATE_TEST_SUITE_P(
 // An image emptied or cut short after it was written (a power cut, an antivirus) is set again,
 // not drawn as nothing.
 TEST(PlayersFilesCache, ADamagedImageIsSetAgain) {
-    const auto scratch = fs::current_path() / "players_files_test.work" / "damaged_cache";
-    fs::remove_all(scratch);
-    fs::create_directories(scratch);
-    const auto data = scratch / "data";
-    fs::copy(kSource / "tests/tools/host/scenarios/text_data", data, fs::copy_options::recursive);
+    const auto data = freshData("damaged_cache");
+    const auto scratch = data.parent_path();
     writeFile(scratch / "scenario.json", scenario("Rex"));
-    const std::vector<std::string> arguments = {utf8(scratch / "scenario.json"), "--data", utf8(data), "--trace",
-                                                utf8(scratch / "trace.jsonl")};
+    const std::vector<std::string> arguments = {utf8(scratch / "scenario.json"), "--data", utf8(data),
+                                                "--trace", utf8(scratch / "trace.jsonl")};
     ASSERT_EQ(runProgram(runner(), arguments, scratch).status, 0);
     std::vector<fs::path> images;
-    for (const auto& entry : fs::directory_iterator(data / "veltrona" / "cache")) images.push_back(entry.path());
+    for (const auto& entry : fs::directory_iterator(data / "veltrona" / "cache"))
+        images.push_back(entry.path());
     ASSERT_EQ(images.size(), 1u);
     fs::resize_file(images.front(), fs::file_size(images.front()) / 2);
     ASSERT_EQ(runProgram(runner(), arguments, scratch).status, 0);

@@ -6,13 +6,14 @@
 #include <random>
 #include <string>
 
-// An empty folder of its own for one test, removed afterwards.
+// An empty folder of its own for one test, removed afterwards. Its name starts with
+// `prefix` (UTF-8: a name outside ASCII tries the wide paths of Windows), then the test's.
 class ScratchFolder {
 public:
-    ScratchFolder() {
+    explicit ScratchFolder(const std::string& prefix = "veltrona") {
         // ctest runs tests side by side in separate processes: a random part keeps them apart.
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = "veltrona-glyphs-";
+        std::string name = prefix + "-";
         if (test) {
             name += test->test_suite_name();
             name += '-';
@@ -23,7 +24,7 @@ public:
         for (char& c : name) {
             if (c == '/') c = '_';
         }
-        folder = std::filesystem::temp_directory_path() / name;
+        folder = std::filesystem::temp_directory_path() / std::u8string(name.begin(), name.end());
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
     }
