@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TessarinPlugin.h"
+#include "glyph_file.h"
 #include "name_images.h"
 #include "names.h"
 #include "overlay.h"
@@ -48,11 +49,13 @@ private:
     void reportTextProblem();
     void reportFontLines();
     std::filesystem::path dataFolder();
+    GlyphFolderState glyphSetState() noexcept;
+    void standInForGlyphs(GlyphFolderState glyphs);
     void switchOn();
     void hookGameEvents();
     void rebuild();
     void drawFrame(CanvasWrapper canvas);
-    void reportGlyphFolder();
+    void reportGlyphFolder(GlyphFolderState state);
     void logPrune(const PruneReport& report);
     void logMissingGlyphs(const RebuildReport& report);
     void logFailure(std::string_view what, std::string_view why) noexcept;

@@ -45,7 +45,8 @@ void Veltrona::onTeamChanged(std::string) {
 void Veltrona::rebuild() {
     auto report = rebuildRoster(roster_, *gameWrapper);
     if (!report.gameFound) return;
-    logMissingGlyphs(report);
+    // Without a glyph set every character would be named: the folder's line has said it all.
+    if (!text_.standIn) logMissingGlyphs(report);
     // While the scoreboard is open the rows stay as the opening pruned them.
     if (overlay_.scoreboardClosed) logPrune(pruneRoster(roster_, *gameWrapper));
     // Rows go over their own team's block even when the scoreboard is already open.
@@ -94,20 +95,20 @@ void Veltrona::drawFrame(CanvasWrapper canvas) {
             reportTextProblem();
         }
         // What opening the fonts found is told at a frame: the switch does not wait for it.
-        if (text_.chosen && text_.worker) reportFontLines();
+        if (textWanted(text_) && text_.worker) reportFontLines();
         drawGlyphRows(overlay_, roster_, *gameWrapper, canvas);
         overlay_.drawingStopped = false;
     });
 }
 
-void Veltrona::reportGlyphFolder() {
-    auto folder = glyphFolder(pathFromWide(gameWrapper->GetDataFolderW()));
-    auto state = inspectGlyphFolder(folder);
+void Veltrona::reportGlyphFolder(GlyphFolderState state) {
     if (state == GlyphFolderState::ready) return;
+    const auto folder = glyphFolder(dataFolder());
     std::string line = veltrona::kLogGlyphFolderBefore;
     line += escapeControls(displayText(folder));
     line += state == GlyphFolderState::missing ? veltrona::kLogGlyphFolderMissing
                                                : veltrona::kLogGlyphFolderEmpty;
+    if (text_.standIn) line += veltrona::kLogGlyphFolderAsText;
     cvarManager->log(line);
 }
 

@@ -117,7 +117,7 @@ void Veltrona::choose(const Settings& chosen) {
     const auto before = choices();
     overlay_.layoutChoice = chosen.layout;
     text_.chosen = chosen.names == NamesChoice::text;
-    if (!text_.chosen) dropNameImages(text_, roster_.glyphs);
+    if (!textWanted(text_)) dropNameImages(text_, roster_.glyphs);
     if (chosen == before) return;
     guarded(veltrona::kWhatSaveChoices, [&] { writeSettings(settingsFile(dataFolder()), chosen); });
 }
@@ -150,11 +150,13 @@ void Veltrona::reportFontLines() {
     if (text_.fontsOutcomeTold) return;
     const auto state = text_.worker->fontsState();
     if (state == TextWorker::FontsState::opening || state == TextWorker::FontsState::ready) return;
+    // Without glyph files there is nothing to fall back on, and no choice of text to keep.
+    const bool glyphsLeft = text_.chosen;
     if (state == TextWorker::FontsState::noListedFont) {
-        cvarManager->log(veltrona::kLogNoListedFont);
+        cvarManager->log(glyphsLeft ? veltrona::kLogNoListedFont : veltrona::kLogNoListedFontNoGlyphs);
     } else {
         cvarManager->log(veltrona::kLogNoSystemFontBefore + escapeControls(displayText(defaultFontChain().folder)) +
-                         veltrona::kLogNoSystemFontAfter);
+                         (glyphsLeft ? veltrona::kLogNoSystemFontAfter : veltrona::kLogNoSystemFontNoGlyphsAfter));
     }
     text_.fontsOutcomeTold = true;
 }
@@ -175,10 +177,32 @@ void Veltrona::waitForTextWork() {
     if (text_.worker) text_.worker->waitUntilIdle();
 }
 
+// A data folder that cannot be named fails the glyph folder's line, which says so.
+GlyphFolderState Veltrona::glyphSetState() noexcept {
+    try {
+        return inspectGlyphFolder(glyphFolder(dataFolder()));
+    } catch (...) {
+        return GlyphFolderState::ready;
+    }
+}
+
+// A player who copied only the module, or whose glyph folder is misplaced, would see no name at
+// all: names are set as text instead while fonts are at hand, and the choice stays unchanged.
+void Veltrona::standInForGlyphs(GlyphFolderState glyphs) {
+    const bool standIn = !text_.chosen && glyphs != GlyphFolderState::ready && fontsOnHand(dataFolder());
+    const bool was = text_.standIn;
+    text_.standIn = standIn;
+    if (was && !textWanted(text_)) dropNameImages(text_, roster_.glyphs);
+}
+
 void Veltrona::switchOn() {
     hookGameEvents();
+    const auto glyphs = glyphSetState();
     // Nothing in the player's font list may keep the switch and the glyph files from working.
-    if (text_.chosen) guarded(veltrona::kWhatStartText, [this] { startTextNames(); });
+    guarded(veltrona::kWhatStartText, [&] {
+        standInForGlyphs(glyphs);
+        if (textWanted(text_)) startTextNames();
+    });
     std::string line = veltrona::kLogSwitchedOn;
     line += layoutName(overlay_.layoutChoice);
     line += veltrona::kLogLayoutAfter;
@@ -186,7 +210,7 @@ void Veltrona::switchOn() {
     // on its pace: a worker that finds none says so at the next frame.
     if (text_.chosen) line += veltrona::kLogNamesAsText;
     cvarManager->log(line);
-    reportGlyphFolder();
+    reportGlyphFolder(glyphs);
     // Switched on mid-match, nobody may change team for a long while (never, in a 1v1):
     // take the players as they are now, as a team change would.
     rebuild();

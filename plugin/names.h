@@ -69,15 +69,23 @@ inline constexpr char kLogNoSystemFontBefore[] = "Veltrona: no font to set names
 inline constexpr char kLogNoSystemFontAfter[] =
     "\" or the user's fonts; list fonts in veltrona/fonts.txt. Names stay drawn from glyph files, and the choice "
     "of names set as text stays saved";
+// Where names were set as text only for want of glyph files, the lines above end so instead.
+inline constexpr char kLogNoListedFontNoGlyphs[] =
+    "Veltrona: none of the fonts in veltrona/fonts.txt could be opened; with no glyph files either, names are "
+    "not drawn";
+inline constexpr char kLogNoSystemFontNoGlyphsAfter[] =
+    "\" or the user's fonts; list fonts in veltrona/fonts.txt. With no glyph files either, names are not drawn";
 // Veltrona: a name could not be set as text (WHY); it is drawn from glyph files
 inline constexpr char kLogNameNotSetBefore[] = "Veltrona: a name could not be set as text (";
 inline constexpr char kLogNameNotSetAfter[] = "); it is drawn from glyph files";
 
 // Veltrona: glyph folder "PATH" not found
 // Veltrona: glyph folder "PATH" holds no PNG file
+// Veltrona: glyph folder "PATH" not found; names are set as text
 inline constexpr char kLogGlyphFolderBefore[] = "Veltrona: glyph folder \"";
 inline constexpr char kLogGlyphFolderMissing[] = "\" not found";
 inline constexpr char kLogGlyphFolderEmpty[] = "\" holds no PNG file";
+inline constexpr char kLogGlyphFolderAsText[] = "; names are set as text";
 
 // Veltrona: no glyph image for 🔥 (1f525.png), ★ (2605.png), ♛ (265b.png) and 2 more in "NAME"
 inline constexpr char kLogNoGlyphImage[] = "Veltrona: no glyph image for ";

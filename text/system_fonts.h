@@ -37,6 +37,11 @@ public:
     // that family. Slow the first time, like fontFor: for a worker thread.
     std::optional<FontSource> fontOfFamily(std::string_view family);
 
+    // Whether one of the usual main fonts is in the system's fonts folder, by looking at a few
+    // files: quick enough for the game thread. fontconfig names its main font only after
+    // reading its cache of every font, so there the answer is always no.
+    static bool mainFontFilePresent();
+
 private:
     struct Backend;
     std::unique_ptr<Backend> backend;

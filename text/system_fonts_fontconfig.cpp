@@ -1,3 +1,4 @@
+#include <dlfcn.h>
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
@@ -65,6 +66,14 @@ bool hasFamily(FcPattern* font, std::string_view family) {
     return false;
 }
 
+// fontconfig keeps process-wide tables it frees only in FcFini, which would pull them from
+// under any other user in the process. Unloaded with the plugin, the library would take its
+// pointers to them along and leave the tables behind at every load: it stays loaded instead.
+void keepFontconfigLoaded() {
+    static std::once_flag once;
+    std::call_once(once, [] { dlopen("libfontconfig.so.1", RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE); });
+}
+
 }  // namespace
 
 // Its own configuration, made on the first question and gone with the object: the plugin is
@@ -76,7 +85,10 @@ struct SystemFonts::Backend {
 
     FcConfig* ready() {
         const std::lock_guard lock(guard);
-        if (!started) config = FcInitLoadConfigAndFonts();
+        if (!started) {
+            keepFontconfigLoaded();
+            config = FcInitLoadConfigAndFonts();
+        }
         started = true;
         return config;
     }
@@ -116,6 +128,8 @@ std::optional<FontSource> SystemFonts::fontFor(std::span<const char32_t> chars) 
     }
     return withBase;
 }
+
+bool SystemFonts::mainFontFilePresent() { return false; }
 
 std::optional<FontSource> SystemFonts::mainFont() {
     FcConfig* config = backend->ready();

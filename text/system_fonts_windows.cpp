@@ -61,6 +61,15 @@ std::optional<FontSource> SystemFonts::mainFont() {
     return indexedMainFont(backend->index(), kMainFontFiles);
 }
 
+bool SystemFonts::mainFontFilePresent() {
+    const auto folder = windowsFolder() / L"Fonts";
+    std::error_code error;
+    for (const auto name : kMainFontFiles) {
+        if (fs::is_regular_file(folder / name, error)) return true;
+    }
+    return false;
+}
+
 std::optional<FontSource> SystemFonts::fontOfFamily(std::string_view family) {
     const std::lock_guard lock(backend->guard);
     return indexedFontOfFamily(backend->index(), family);

@@ -11,6 +11,9 @@
 // running, and the size the names are set at for the screen and layout of the moment.
 struct TextNames {
     bool chosen = false;
+    // The glyph set was missing at the switch: names are set as text though the player's
+    // choice, which stays saved, is glyph files.
+    bool standIn = false;
     std::unique_ptr<TextWorker> worker;  // from the first switch to text until unload
     NameSize size;
     // Requests made but not yet handed to the worker, which was busy with its queue.
@@ -25,10 +28,12 @@ struct TextNames {
 // upload in the host, and a lobby's worth at once would stall that frame.
 inline constexpr int kNameImagesPerFrame = 4;
 
-// Chosen, and the worker has fonts or is still opening them: names it cannot set stay drawn
+inline bool textWanted(const TextNames& names) { return names.chosen || names.standIn; }
+
+// Wanted, and the worker has fonts or is still opening them: names it cannot set stay drawn
 // from glyph files either way.
 inline bool namesAsText(const TextNames& names) {
-    if (!names.chosen || names.worker == nullptr) return false;
+    if (!textWanted(names) || names.worker == nullptr) return false;
     const auto state = names.worker->fontsState();
     return state == TextWorker::FontsState::opening || state == TextWorker::FontsState::ready;
 }

@@ -1,6 +1,7 @@
 #include "text_start.h"
 
 #include "data_folder.h"
+#include "default_fonts.h"
 #include "font_list.h"
 #include "name_cache.h"
 #include "path_text.h"
@@ -61,4 +62,11 @@ std::unique_ptr<TextWorker> startTextWorker(const std::filesystem::path& dataFol
         return fonts;
     };
     return std::make_unique<TextWorker>(std::move(open), cacheFolder(dataFolder));
+}
+
+bool fontsOnHand(const std::filesystem::path& dataFolder) {
+    std::error_code error;
+    if (std::filesystem::exists(fontListFile(dataFolder), error)) return true;
+    if (!findDefaultFonts(defaultFontChain()).installed.empty()) return true;
+    return SystemFonts::mainFontFilePresent();
 }

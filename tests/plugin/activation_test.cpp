@@ -1,5 +1,4 @@
 #include "names.h"
-#include "path_text.h"
 #include "plugin_fixture.h"
 
 namespace {
@@ -14,25 +13,9 @@ std::vector<Op> opsOf(const std::vector<sim::Call>& calls) {
 
 const sim::ImageTable& imagesOf(const sim::World& world) { return world.images; }
 
-// Stands for the line saying the test's own glyph folder is missing.
-const std::string kNoFolder = "(no glyph folder)";
-
 class Activation : public PluginFixture {
 protected:
     std::vector<std::string> hooked() const { return texts(Op::HookEvent); }
-
-    // With the platform's separators, as the player's console shows the folder.
-    std::string noFolderLine() const {
-        return "Veltrona: glyph folder \"" + displayText(world.dataFolder / "assets" / "png") +
-               "\" not found";
-    }
-
-    std::vector<std::string> expected(std::vector<std::string> lines) const {
-        for (auto& line : lines) {
-            if (line == kNoFolder) line = noFolderLine();
-        }
-        return lines;
-    }
 
     const std::vector<std::string> allEvents = {veltrona::kEventOpenScoreboard,
                                                 veltrona::kEventCloseScoreboard, veltrona::kEventTeamChanged,
@@ -98,7 +81,7 @@ TEST_P(LayoutWord, ChoosesTheLayoutAndSaysWhatHappened) {
     world.calls.clear();
     for (const auto& line : c.lines) world.runCommand(line);
     EXPECT_EQ(plugin.overlay().layoutChoice, c.expected);
-    EXPECT_EQ(logLines(), expected(c.logs));
+    EXPECT_EQ(logLines(), c.logs);
     // The load hooked the four events already; no command hooks them again.
     EXPECT_TRUE(hooked().empty());
 }
@@ -114,18 +97,18 @@ using layout::Choice;
 INSTANTIATE_TEST_SUITE_P(
     Words, LayoutWord,
     testing::Values(
-        LayoutWordCase{"scaled", {"Veltrona scaled"}, true, Choice::scaled, {kOnScaled, kNoFolder}},
-        LayoutWordCase{"fixed", {"Veltrona fixed"}, true, Choice::fixed, {kOnFixed, kNoFolder}},
+        LayoutWordCase{"scaled", {"Veltrona scaled"}, true, Choice::scaled, {kOnScaled}},
+        LayoutWordCase{"fixed", {"Veltrona fixed"}, true, Choice::fixed, {kOnFixed}},
         LayoutWordCase{"back_to_scaled",
                        {"Veltrona fixed", "Veltrona scaled"},
                        true,
                        Choice::scaled,
-                       {kOnFixed, kNoFolder, kOnScaled, kNoFolder}},
+                       {kOnFixed, kOnScaled}},
         LayoutWordCase{"alone_keeps_the_choice",
                        {"Veltrona fixed", "Veltrona"},
                        true,
                        Choice::fixed,
-                       {kOnFixed, kNoFolder, kOnFixed, kNoFolder}},
+                       {kOnFixed, kOnFixed}},
         LayoutWordCase{"kept_offline",
                        {"Veltrona fixed"},
                        false,
@@ -133,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                        {"Veltrona: fixed layout kept; not in an online match; type Veltrona again in one"}},
         LayoutWordCase{"alone_offline", {"Veltrona"}, false, Choice::scaled, {kNotOnline}},
         LayoutWordCase{
-            "words_in_order", {"Veltrona fixed scaled fixed"}, true, Choice::fixed, {kOnFixed, kNoFolder}},
+            "words_in_order", {"Veltrona fixed scaled fixed"}, true, Choice::fixed, {kOnFixed}},
         LayoutWordCase{"glyphs_word_offline",
                        {"Veltrona glyphs"},
                        false,
@@ -147,13 +130,13 @@ INSTANTIATE_TEST_SUITE_P(
                        {"Veltrona fixed", "Veltrona wide"},
                        true,
                        Choice::fixed,
-                       {kOnFixed, kNoFolder, kUnknownWide}},
+                       {kOnFixed, kUnknownWide}},
         LayoutWordCase{"unknown_word_offline", {"Veltrona wide"}, false, Choice::scaled, {kUnknownWide}},
         LayoutWordCase{"any_case",
                        {"Veltrona FIXED", "Veltrona Scaled"},
                        true,
                        Choice::scaled,
-                       {kOnFixed, kNoFolder, kOnScaled, kNoFolder}},
+                       {kOnFixed, kOnScaled}},
         LayoutWordCase{"control_characters_escaped",
                        {"Veltrona \x1b[2J"},
                        true,
@@ -219,8 +202,8 @@ TEST_F(Activation, SwitchedOnMidMatchBuildsTheRosterAtOnce) {
     auto calls = opsOf(world.calls);
     std::vector<Op> afterHooks(calls.begin() + 6, calls.end());
     EXPECT_EQ(afterHooks,
-              (std::vector<Op>{Op::log, Op::log, Op::ImageWrapper, Op::ImageWrapper, Op::log, Op::log}));
-    EXPECT_EQ(logLines(), (std::vector<std::string>{kOnScaled, noFolderLine(),
+              (std::vector<Op>{Op::log, Op::ImageWrapper, Op::ImageWrapper, Op::log, Op::log}));
+    EXPECT_EQ(logLines(), (std::vector<std::string>{kOnScaled,
                                                     R"(Veltrona: no glyph image for B (66.png) in "B")",
                                                     R"(Veltrona: no glyph image for A (65.png) in "A")"}));
 }

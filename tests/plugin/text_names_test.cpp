@@ -11,6 +11,7 @@
 
 #include "name_size.h"
 #include "names.h"
+#include "path_text.h"
 #include "plugin_fixture.h"
 #include "settings_file.h"
 
@@ -19,21 +20,16 @@ namespace {
 namespace fs = std::filesystem;
 using sim::Op;
 
-const char kFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 const char kCjkFont[] = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
 
 class TextNames : public PluginFixture {
 protected:
     TextNames() {
-        listFonts({kFont, kCjkFont});
+        listFonts({kTestFont, kCjkFont});
         world.players = {human("a", "Ann", 0, 30), human("b", "たなか", 1, 20), human("c", "Zoë", 1, 10)};
     }
 
-    void listFonts(const std::vector<std::string>& fonts) {
-        fs::create_directories(world.dataFolder / "veltrona");
-        std::ofstream list(world.dataFolder / "veltrona" / "fonts.txt", std::ios::binary);
-        for (const auto& font : fonts) list << font << '\n';
-    }
+    void listFonts(const std::vector<std::string>& fonts) { writeFontList(world.dataFolder, fonts); }
 
     // Loaded, names as text, the scoreboard open: every name queued.
     void openWithText() {
@@ -210,7 +206,7 @@ TEST_F(TextNames, WithoutFontsTheNamesStayDrawnFromGlyphFiles) {
 // the other fonts still serve.
 TEST_F(TextNames, AListedFileThatIsNoFontIsToldByItsLine) {
     const auto junk = world.dataFolder / "veltrona" / "junk.ttf";
-    listFonts({kFont, sim::utf8(junk)});
+    listFonts({kTestFont, sim::utf8(junk)});
     std::ofstream(junk, std::ios::binary) << "not a font at all";
     openWithText();
     plugin.waitForTextWork();
@@ -252,6 +248,100 @@ TEST_F(TextNames, ALinkedCacheFolderIsRefused) {
     EXPECT_NE(lines.front().find("is a link or a junction"), std::string::npos) << lines.front();
     EXPECT_EQ(nameImagesDrawn(), 0u);
     EXPECT_TRUE(fs::is_empty(elsewhere));
+}
+
+// A name that could not be set (a full disk; here a file where the cache folder goes) is told
+// at the next frame, once, and set when the scoreboard next opens with room again.
+TEST_F(TextNames, AFailedNameIsToldAtOnceAndTriedAgainAtTheNextOpening) {
+    const auto cache = world.dataFolder / "veltrona" / "cache";
+    std::ofstream(cache, std::ios::binary) << "in the way";
+    openWithText();
+    plugin.waitForTextWork();
+    frame();
+    const auto lines = logLines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines.front().starts_with(veltrona::kLogNameNotSetBefore)) << lines.front();
+    EXPECT_EQ(glyphsDrawn(), 9u);
+    frame();
+    EXPECT_TRUE(logLines().empty()) << "told once";
+
+    world.fire(veltrona::kEventCloseScoreboard);
+    fs::remove(cache);
+    world.fire(veltrona::kEventOpenScoreboard);
+    plugin.waitForTextWork();
+    frame();
+    EXPECT_EQ(nameImagesDrawn(), 3u);
+    EXPECT_TRUE(logLines().empty());
+}
+
+// --- No glyph set ---------------------------------------------------------------------------
+
+// A player who copied only the module: names are set as text, the folder's line says so, and
+// the saved choice stays glyph files.
+class WithoutGlyphSet : public TextNames {
+protected:
+    WithoutGlyphSet() { fs::remove_all(world.dataFolder / "assets"); }
+
+    std::string folderLine(const char* tail) const {
+        return veltrona::kLogGlyphFolderBefore + displayText(world.dataFolder / "assets" / "png") + tail;
+    }
+
+    void openWithGlyphsChosen() {
+        plugin.onLoad();
+        world.fire(veltrona::kEventOpenScoreboard);
+        plugin.waitForTextWork();
+    }
+};
+
+TEST_F(WithoutGlyphSet, NamesAreSetAsTextAndTheChoiceStays) {
+    openWithGlyphsChosen();
+    EXPECT_EQ(logLines(), (std::vector<std::string>{"Veltrona: on, scaled layout",
+                                                    folderLine("\" not found; names are set as text")}))
+        << "and no line per name about its missing glyph files";
+    frame();
+    EXPECT_EQ(nameImagesDrawn(), 3u);
+    EXPECT_FALSE(plugin.textNames().chosen);
+    EXPECT_FALSE(fs::exists(settingsFile(world.dataFolder)));
+    // Glyph files chosen again, still without a set: still text, nothing saved.
+    world.runCommand("Veltrona glyphs");
+    plugin.waitForTextWork();
+    frame();
+    EXPECT_EQ(nameImagesDrawn(), 3u);
+    EXPECT_EQ(readSettings(settingsFile(world.dataFolder)).settings.names, NamesChoice::glyphs);
+}
+
+TEST_F(WithoutGlyphSet, AnInstalledSetTakesOverAtTheNextCommand) {
+    openWithGlyphsChosen();
+    writeGlyphSet(world.dataFolder);
+    world.calls.clear();
+    world.runCommand("Veltrona");
+    EXPECT_EQ(logLines(), std::vector<std::string>{"Veltrona: on, scaled layout"});
+    frame();
+    EXPECT_EQ(nameImagesDrawn(), 0u);
+    EXPECT_EQ(glyphsDrawn(), 9u);
+}
+
+TEST_F(WithoutGlyphSet, AnEmptyFolderIsNoSetEither) {
+    fs::create_directories(world.dataFolder / "assets" / "png");
+    openWithGlyphsChosen();
+    EXPECT_EQ(logLines().back(), folderLine("\" holds no PNG file; names are set as text"));
+}
+
+// With text chosen, the line is the folder's alone: the names were to be text anyway.
+TEST_F(WithoutGlyphSet, WithTextChosenTheLineIsTheFoldersAlone) {
+    openWithText();
+    EXPECT_EQ(logLines().back(), folderLine("\" not found"));
+}
+
+// Neither glyph files nor a usable font: the frame says that names are not drawn, and nothing
+// of a choice of text.
+TEST_F(WithoutGlyphSet, WithNoUsableFontEitherTheFrameSaysNamesAreNotDrawn) {
+    listFonts({"missing.ttf"});
+    openWithGlyphsChosen();
+    frame();
+    const auto lines = logLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), std::string(veltrona::kLogNoListedFontNoGlyphs)), lines.end());
+    EXPECT_EQ(nameImagesDrawn(), 0u);
 }
 
 TEST_F(TextNames, TheChoicesLastIntoTheNextLoad) {

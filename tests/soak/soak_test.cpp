@@ -79,8 +79,10 @@ std::string rerun(std::uint64_t seed, std::uint64_t steps) {
 bool playSeed(std::uint64_t seed, std::uint64_t steps, const fs::path& work, soak::TraceCounts& total) {
     auto folder = work / ("seed-" + std::to_string(seed));
     fs::remove_all(folder);
-    // An empty data folder: the plugin draws glyphs whose files are missing, as it must.
+    // A glyph set of one file that draws no character: the plugin draws glyphs whose files are
+    // missing, as it must. Without any set it would set names as text where the machine has fonts.
     fs::create_directories(folder / "data" / "assets" / "png");
+    std::ofstream(folder / "data" / "assets" / "png" / "set.png", std::ios::binary) << "png";
     auto scenario = folder / "scenario.json";
     auto trace = folder / "trace.jsonl";
     {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,10 +24,29 @@ inline std::filesystem::path testDataFolder() {
     return folder / "D";
 }
 
+// A font every test machine has; under Wine the path names the same file.
+inline constexpr char kTestFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
+// veltrona/fonts.txt in `dataFolder`, a font a line.
+inline void writeFontList(const std::filesystem::path& dataFolder, const std::vector<std::string>& fonts) {
+    std::filesystem::create_directories(dataFolder / "veltrona");
+    std::ofstream list(dataFolder / "veltrona" / "fonts.txt", std::ios::binary);
+    for (const auto& font : fonts) list << font << '\n';
+}
+
+// A glyph set of one file that draws no character: the plugin takes the set as installed.
+// Without one, names are set as text wherever the machine has fonts, and tests of glyph
+// files would draw differently on machines with and without them.
+inline void writeGlyphSet(const std::filesystem::path& dataFolder) {
+    std::filesystem::create_directories(dataFolder / "assets" / "png");
+    std::ofstream(dataFolder / "assets" / "png" / "set.png", std::ios::binary) << "png";
+}
+
 class PluginFixture : public WorldFixture {
 protected:
     PluginFixture() {
         world.dataFolder = testDataFolder();
+        writeGlyphSet(world.dataFolder);
         plugin.cvarManager = std::make_shared<CVarManagerWrapper>(world.address());
         plugin.gameWrapper = std::make_shared<GameWrapper>(world.address());
     }

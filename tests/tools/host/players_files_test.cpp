@@ -26,13 +26,20 @@ const fs::path kSource = VELTRONA_SOURCE_DIR;
 // Debian's; under Wine the same path names the same file through the drive Wine maps to /.
 constexpr char kFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
+#if defined(_WIN32)
+constexpr bool kUnderWindows = true;
+#else
+constexpr bool kUnderWindows = false;
+#endif
+
 fs::path runner() { return hostrun::executableDir() / VELTRONA_HOST_RUNNER; }
 
-// One player in an online match; the scoreboard opens after the switch to text, and again
-// after `between` (more steps, each followed by a comma, such as a rename).
-std::string scenario(const std::string& name, const std::string& between = "") {
+// One player in an online match; the scoreboard opens after the command (the switch to
+// text), and again after `between` (more steps, each followed by a comma, such as a rename).
+std::string scenario(const std::string& name, const std::string& between = "",
+                     const std::string& command = "Veltrona text") {
     return R"({"players": [{"id": "p-1", "name": ")" + name + R"(", "team": 0, "score": 1}],
-  "steps": ["load", {"command": "Veltrona text"},
+  "steps": ["load", {"command": ")" + command + R"("},
     {"fire": "Function TAGame.GFxData_GameEvent_TA.OnOpenScoreboard"}, "wait", {"frames": 2},
     {"fire": "Function TAGame.GFxData_GameEvent_TA.OnCloseScoreboard"},)" +
            between + R"(
@@ -40,6 +47,7 @@ std::string scenario(const std::string& name, const std::string& between = "") {
 }
 
 struct HostRun {
+    fs::path data;
     std::vector<std::string> logs;    // console lines, in order
     std::vector<std::string> images;  // every image drawn, in order
 };
@@ -60,6 +68,7 @@ struct PlayerFilesCase {
     std::string between;
     std::function<void(const fs::path& data)> prepare;
     std::function<void(const HostRun& run)> check;
+    const char* command = "Veltrona text";
 
     friend void PrintTo(const PlayerFilesCase& c, std::ostream* os) { *os << c.label; }
 };
@@ -78,13 +87,14 @@ class PlayersFiles : public testing::TestWithParam<PlayerFilesCase> {
 protected:
     HostRun runHost(const fs::path& data) {
         const auto scratch = data.parent_path();
-        writeFile(scratch / "scenario.json", scenario(GetParam().name, GetParam().between));
+        writeFile(scratch / "scenario.json", scenario(GetParam().name, GetParam().between, GetParam().command));
         const auto trace = scratch / "trace.jsonl";
         const auto result = runProgram(
             runner(), {utf8(scratch / "scenario.json"), "--data", utf8(data), "--trace", utf8(trace)},
             scratch);
         EXPECT_EQ(result.status, 0) << result.err;
         HostRun done;
+        done.data = data;
         std::istringstream lines(fileText(trace));
         for (std::string line; std::getline(lines, line);) {
             if (line.starts_with(R"({"call":"log")")) done.logs.push_back(field(line, "text"));
@@ -126,6 +136,7 @@ std::string fontLine(const char* before, const char* after) {
 TEST_P(PlayersFiles, EndTellAndKeepDrawing) {
     const auto data = freshData(GetParam().label);
     if (GetParam().prepare) GetParam().prepare(data);
+    if (IsSkipped()) return;
     const auto done = runHost(data);
     EXPECT_FALSE(done.images.empty()) << "nothing was drawn";
     GetParam().check(done);
@@ -180,6 +191,21 @@ INSTANTIATE_TEST_SUITE_P(
                             EXPECT_TRUE(drewNameImages(run));
                             EXPECT_EQ(loggedCount(run, "fonts.txt"), 0u);
                         }},
+        // A family rather than a file. Wine's prefix has no fonts installed: there the line
+        // says so, and the rows keep their glyph files.
+        PlayerFilesCase{"family_name", "Rex", "", [](const fs::path& data) { writeList(data, "DejaVu Sans\n"); },
+                        [](const HostRun& run) {
+                            const bool installed = !kUnderWindows;
+                            EXPECT_EQ(drewNameImages(run), installed);
+                            EXPECT_EQ(logged(run, "fonts.txt line 1: no installed font of the family"),
+                                      !installed);
+                        }},
+        PlayerFilesCase{"family_not_installed", "Rex", "",
+                        [](const fs::path& data) { writeList(data, fontLine("No Such Family\n", "\n")); },
+                        [](const HostRun& run) {
+                            EXPECT_TRUE(logged(run, "fonts.txt line 1: no installed font of the family"));
+                            EXPECT_TRUE(drewNameImages(run));
+                        }},
         // A joiner added between two emoji: glyph files see no change, text does.
         PlayerFilesCase{"zero_width_rename", "\U0001F468\U0001F469\U0001F467",
                         R"({"update": {"at": 0, "name": "\ud83d\udc68\u200d\ud83d\udc69\u200d\ud83d\udc67"}},
@@ -200,7 +226,35 @@ INSTANTIATE_TEST_SUITE_P(
                         [](const HostRun& run) {
                             EXPECT_EQ(loggedCount(run, "a name could not be set as text"), 1u);
                             EXPECT_FALSE(drewNameImages(run));
-                        }}),
+                        }},
+        // A cache folder linked to a folder of files named like cache files: refused, told
+        // once, and not one of those files removed.
+        PlayerFilesCase{"linked_cache_folder", "Rex", "",
+                        [](const fs::path& data) {
+                            const auto elsewhere = data.parent_path() / "elsewhere";
+                            fs::create_directories(elsewhere);
+                            for (int i = 10; i < 60; ++i)
+                                writeFile(elsewhere / ("00000000000000" + std::to_string(i) + ".png"), "x");
+                            std::error_code noLinks;
+                            fs::create_directory_symlink(elsewhere, data / "veltrona" / "cache", noLinks);
+                            if (noLinks) GTEST_SKIP() << "this system makes no links here: " << noLinks.message();
+                        },
+                        [](const HostRun& run) {
+                            EXPECT_EQ(loggedCount(run, "is a link or a junction"), 1u);
+                            EXPECT_FALSE(drewNameImages(run));
+                            const auto elsewhere = run.data.parent_path() / "elsewhere";
+                            EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere), fs::directory_iterator()), 50);
+                        }},
+        // A player who copied only the module and chose glyph files: names are set as text,
+        // the folder's line says so.
+        PlayerFilesCase{"no_glyph_folder", "Rex", "",
+                        [](const fs::path& data) { fs::remove_all(data / "assets"); },
+                        [](const HostRun& run) {
+                            EXPECT_TRUE(logged(run, "not found; names are set as text"));
+                            EXPECT_FALSE(logged(run, "no glyph image"));
+                            EXPECT_TRUE(drewNameImages(run));
+                        },
+                        "Veltrona glyphs"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // An image emptied or cut short after it was written (a power cut, an antivirus) is set again,
