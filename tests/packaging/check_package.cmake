@@ -36,16 +36,16 @@ foreach(file Veltrona.dll veltrona-glyphs.exe INSTALL.txt
         data/assets/png/639.png     # Arabic ain
         data/assets/png/ca0.png     # Kannada ttha
         data/assets/png/a9c1.png)   # Javanese left rerenggan
-  if(NOT EXISTS ${WORK}/${file})
+  if(NOT EXISTS ${unpacked}/${file})
     message(FATAL_ERROR "the package lacks ${file}")
   endif()
 endforeach()
-if(EXISTS ${WORK}/pluginsdk.dll)
+if(EXISTS ${unpacked}/pluginsdk.dll)
   message(FATAL_ERROR "the package must not ship the host's pluginsdk.dll")
 endif()
 
 execute_process(
-  COMMAND ${EMULATOR} ${RUNNER} ${SCENARIO} --module ${WORK}/Veltrona.dll --data ${WORK}/data
+  COMMAND ${EMULATOR} ${RUNNER} ${SCENARIO} --module ${unpacked}/Veltrona.dll --data ${unpacked}/data
           --trace ${WORK}/trace.jsonl --screenshot ${WORK}/match.png
   RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
@@ -56,7 +56,7 @@ file(STRINGS ${WORK}/trace.jsonl trace)
 set(drawn 0)
 foreach(line IN LISTS trace)
   if(line MATCHES "\"call\":\"ImageWrapper\",\"path\":\"([^\"]+)\"")
-    if(NOT EXISTS ${WORK}/data/${CMAKE_MATCH_1})
+    if(NOT EXISTS ${unpacked}/data/${CMAKE_MATCH_1})
       message(FATAL_ERROR "the example loads ${CMAKE_MATCH_1}, which the package lacks")
     endif()
   endif()
@@ -75,7 +75,7 @@ if(NOT EXISTS "${NATIVE_RUNNER}")
   message(FATAL_ERROR "no native runner at '${NATIVE_RUNNER}' to compare the screenshot with")
 endif()
 execute_process(
-  COMMAND ${NATIVE_RUNNER} ${SCENARIO} --data ${WORK}/data --trace ${WORK}/native.trace.jsonl
+  COMMAND ${NATIVE_RUNNER} ${SCENARIO} --data ${unpacked}/data --trace ${WORK}/native.trace.jsonl
           --screenshot ${WORK}/native.png
   RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)

@@ -4,7 +4,7 @@ cmake_minimum_required(VERSION 3.25)
 # name as text.
 
 include(${CMAKE_CURRENT_LIST_DIR}/unpack_package.cmake)
-set(tool ${WORK}/veltrona-glyphs.exe)
+set(tool ${unpacked}/veltrona-glyphs.exe)
 set(data "${WORK}/Users/太郎/Tessarin data")
 file(MAKE_DIRECTORY "${data}")
 
@@ -28,7 +28,8 @@ execute_process(
 if(NOT rc EQUAL 1)
   message(FATAL_ERROR "veltrona-glyphs.exe check should find files missing (exit 1), not ${rc}: ${out}${err}")
 endif()
-foreach(expected "Ваня🔥" "412.png  MISSING" "1f525.png  MISSING" "Player One")
+foreach(expected "Ваня🔥" "В U+0412  MISSING" "🔥 U+1F525  MISSING" "Player One"
+                 "--missing --chars U+0412,U+0430,U+043D,U+044F,U+1F525")
   string(FIND "${out}" "${expected}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "veltrona-glyphs.exe check does not show '${expected}':\n${out}${err}")

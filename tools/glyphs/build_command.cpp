@@ -35,6 +35,22 @@ void refuseUnreplaceableOutputs(const std::vector<GlyphJob>& jobs, const std::fi
     throw pngfile::OutputRefused(first);
 }
 
+bool isRegularFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+// Leaves out what is there already: the characters drawn before, and those a font lacks
+// whose files came from elsewhere. Returns how many files were there.
+std::size_t keepOnlyMissing(GlyphPlan& plan, const std::filesystem::path& folder) {
+    const auto there = [&](const std::string& stem) { return isRegularFile(folder / (stem + ".png")); };
+    const auto jobs = plan.jobs.size();
+    const auto lacking = plan.missing.size();
+    std::erase_if(plan.jobs, [&](const GlyphJob& job) { return there(job.stem); });
+    std::erase_if(plan.missing, [&](CodePoint cp) { return there(glyphJobStem(cp)); });
+    return jobs - plan.jobs.size() + lacking - plan.missing.size();
+}
+
 }  // namespace
 
 BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut) {
@@ -51,6 +67,7 @@ BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut
 
     auto characters = selectCharacters(options.characters, fonts.main());
     auto plan = planGlyphs(characters, [&](CodePoint cp) { return fonts.find(cp).has_value(); });
+    if (options.onlyMissing) result.alreadyThere = keepOnlyMissing(plan, result.folder);
     for (auto& job : plan.jobs) {
         job.font = *fonts.find(job.character);
         ++result.writtenPerFont[job.font];
@@ -67,6 +84,7 @@ BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut
 
     result.written = plan.jobs.size();
     result.missing = std::move(plan.missing);
+    result.noFileNeeded = std::move(plan.noFileNeeded);
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return result;
 }
@@ -75,6 +93,10 @@ void printBuildSummary(const BuildResult& result, std::ostream& out) {
     out << "Wrote " << result.written << " glyph images to " << result.folder.string() << " in " << std::fixed
         << std::setprecision(1) << result.seconds << " s (" << result.fontNames.front() << ", "
         << result.metrics.pixelsPerEm << " pixels per em).\n";
+    if (result.alreadyThere > 0) {
+        out << "  " << result.alreadyThere << (result.alreadyThere == 1 ? " file was" : " files were")
+            << " there already and left as " << (result.alreadyThere == 1 ? "it was" : "they were") << ".\n";
+    }
     for (std::size_t i = 1; i < result.fontNames.size(); ++i) {
         out << "  " << result.writtenPerFont[i] << " of them from the fallback " << result.fontNames[i]
             << ".\n";
@@ -82,5 +104,9 @@ void printBuildSummary(const BuildResult& result, std::ostream& out) {
     if (!result.missing.empty()) {
         out << "Missing from the font" << (result.fontNames.size() > 1 ? "s" : "") << ", so not written ("
             << result.missing.size() << "): " << formatCodePointRuns(result.missing) << "\n";
+    }
+    if (!result.noFileNeeded.empty()) {
+        out << "No image needed, as names are drawn without them (joiners, variation selectors): "
+            << formatCodePointRuns(result.noFileNeeded) << "\n";
     }
 }

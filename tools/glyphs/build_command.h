@@ -18,6 +18,8 @@ struct BuildOptions {
     CharacterRequest characters;
     unsigned threads = 1;
     bool progressBar = false;
+    // Draw only the characters whose files are not there yet; the others stay as they are.
+    bool onlyMissing = false;
 };
 
 struct BuildResult {
@@ -27,6 +29,8 @@ struct BuildResult {
     std::size_t written = 0;
     std::vector<std::size_t> writtenPerFont;
     std::vector<CodePoint> missing;
+    std::vector<CodePoint> noFileNeeded;  // drawn as nothing by the plugin
+    std::size_t alreadyThere = 0;         // left as they were, with onlyMissing
     double seconds = 0;
 };
 

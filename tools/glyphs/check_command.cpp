@@ -6,15 +6,24 @@
 #include <set>
 #include <system_error>
 
+#include "build_line.h"
 #include "drawn_glyphs.h"
 #include "glyph_files.h"
+#include "glyph_mode_reading.h"
 #include "names_file.h"
+#include "path_text.h"
 #include "printable.h"
 
 namespace {
 
-constexpr std::size_t kCodeColumn = 9;
+constexpr std::size_t kFileColumn = 9;
 constexpr std::size_t kColumnGap = 2;
+// Where a player may have put the glyph set instead: the data folder's own folders, a
+// handful of which are looked into, and its parent.
+constexpr std::size_t kNeighboursLooked = 64;
+constexpr char kTextHint[] =
+    "  Glyph images stand apart, one a character, left to right: type \"Veltrona text\" in the game's "
+    "console to set these names whole.\n";
 
 std::vector<std::string> allNames(const CheckOptions& options) {
     auto names = options.names;
@@ -56,18 +65,91 @@ std::string glyphNote(const GlyphFileStatus& glyph) {
 // A missing file, what it is for and where it was needed first.
 struct MissingFile {
     std::string character;
+    std::optional<char32_t> codePoint;
     std::string firstName;
     std::size_t otherNames = 0;
     std::size_t lastName = 0;
     std::string standsIn;  // for a character's own file: the ASCII image drawn instead
 };
 
-std::size_t codeColumn(const std::vector<NameCheck>& checks) {
-    std::size_t width = kCodeColumn;
+std::size_t fileColumn(const std::vector<NameCheck>& checks) {
+    std::size_t width = kFileColumn;
     for (const auto& check : checks) {
-        for (const auto& glyph : check.glyphs) width = std::max(width, glyph.code.size() + kColumnGap);
+        for (const auto& glyph : check.glyphs)
+            width = std::max(width, glyph.file.filename().string().size() + kColumnGap);
     }
     return width;
+}
+
+std::string folderText(const std::filesystem::path& folder) { return '"' + displayText(folder) + '"'; }
+
+// A data folder near the one given whose glyph folder has images: the player's set copied
+// one folder too deep (data\data\assets\png), or --data given one folder too high or low.
+std::optional<std::filesystem::path> nearbyDataFolder(const std::filesystem::path& dataFolder) {
+    std::vector<std::filesystem::path> candidates;
+    std::error_code error;
+    auto absolute = std::filesystem::absolute(dataFolder, error).lexically_normal();
+    if (error) return std::nullopt;
+    // "C:\Tessarin\data\" names the same folder as without its last separator.
+    if (!absolute.has_filename()) absolute = absolute.parent_path();
+    if (absolute.has_parent_path() && absolute.parent_path() != absolute)
+        candidates.push_back(absolute.parent_path());
+    for (std::filesystem::directory_iterator entry(absolute, error), end;
+         !error && entry != end && candidates.size() <= kNeighboursLooked; entry.increment(error)) {
+        if (entry->is_directory(error)) candidates.push_back(entry->path());
+    }
+    for (const auto& candidate : candidates) {
+        if (inspectGlyphFolder(glyphFolder(candidate)) == GlyphFolderState::ready) return candidate;
+    }
+    return std::nullopt;
+}
+
+// What the plugin would say of a glyph folder without images, and where the set may be.
+void printUnusableFolder(const std::filesystem::path& dataFolder, GlyphFolderState state, std::ostream& out) {
+    const auto folder = glyphFolder(dataFolder);
+    out << "Glyph folder " << folderText(folder)
+        << (state == GlyphFolderState::missing ? " not found" : " holds no PNG file")
+        << ": every character is missing.\n";
+    if (auto nearby = nearbyDataFolder(dataFolder)) {
+        out << "  " << folderText(glyphFolder(*nearby)) << " holds glyph images: is the data folder "
+            << folderText(*nearby) << "? If not, move that assets folder into " << folderText(dataFolder)
+            << ".\n";
+        return;
+    }
+    out << "  Is --data the game's data folder? Copy the package's data\\assets folder into it, or draw "
+           "images there with "
+        << kGlyphTool << " build.\n";
+}
+
+// The characters whose files are missing, for the build line: bytes that are not UTF-8
+// name no character and cannot be drawn.
+std::vector<CodePoint> missingCharacters(const std::map<std::filesystem::path, MissingFile>& missing) {
+    std::vector<CodePoint> characters;
+    for (const auto& [file, why] : missing) {
+        if (why.codePoint) characters.push_back(*why.codePoint);
+    }
+    std::sort(characters.begin(), characters.end());
+    characters.erase(std::unique(characters.begin(), characters.end()), characters.end());
+    return characters;
+}
+
+bool isWhole(const NameCheck& check) {
+    return std::all_of(check.glyphs.begin(), check.glyphs.end(), [](const auto& g) { return g.complete(); });
+}
+
+double percentWhole(std::size_t whole, std::size_t names) {
+    return names == 0 ? 100.0 : 100.0 * static_cast<double>(whole) / static_cast<double>(names);
+}
+
+void printWholeCount(std::size_t whole, std::size_t names, std::ostream& out) {
+    out << whole << " of " << names << (names == 1 ? " name" : " names") << " (" << std::fixed
+        << std::setprecision(1) << percentWhole(whole, names) << " %) drawn whole.\n";
+}
+
+// With a bar, the share of names drawn whole decides; without, any missing file fails.
+int exitStatus(const CheckOptions& options, std::size_t whole, std::size_t names, bool anyMissing) {
+    if (options.atLeastPercent) return percentWhole(whole, names) >= *options.atLeastPercent ? 0 : 1;
+    return anyMissing ? 1 : 0;
 }
 
 void printMissing(const std::map<std::filesystem::path, MissingFile>& missing, std::ostream& out) {
@@ -102,24 +184,42 @@ std::vector<NameCheck> checkNames(const std::vector<std::string>& names,
 
 int runCheck(const CheckOptions& options, std::ostream& out) {
     auto checks = checkNames(allNames(options), options.dataFolder);
-    const auto width = static_cast<int>(codeColumn(checks));
+    const auto whole = static_cast<std::size_t>(std::count_if(checks.begin(), checks.end(), isWhole));
+
+    // With no image to be found, every file would be listed as missing: the folder is what
+    // to fix.
+    const auto folder = glyphFolder(options.dataFolder);
+    if (auto state = inspectGlyphFolder(folder); state != GlyphFolderState::ready) {
+        printUnusableFolder(options.dataFolder, state, out);
+        printWholeCount(whole, checks.size(), out);
+        return exitStatus(options, whole, checks.size(), whole < checks.size());
+    }
+
+    out << "Glyph folder " << folderText(folder) << "\n";
+    const auto width = static_cast<int>(fileColumn(checks));
     std::set<std::filesystem::path> files;
     std::map<std::filesystem::path, MissingFile> missing;
+    std::size_t wholeButTextOnly = 0;
     for (std::size_t n = 0; n < checks.size(); ++n) {
         const auto& check = checks[n];
         // A name's control characters would act on the terminal (retitle it, recolour it),
         // so they are shown as escapes; the character list names them by code point.
-        out << escapeControls(check.name) << "\n";
+        out << escapeControls(check.name);
+        if (auto fault = glyphModeFault(check.name); fault != GlyphModeFault::none) {
+            out << "  (reads right only as text: " << describeGlyphModeFault(fault) << ")";
+            if (isWhole(check)) ++wholeButTextOnly;
+        }
+        out << "\n";
         if (check.glyphs.empty()) out << "  (no glyphs)\n";
         for (const auto& glyph : check.glyphs) {
-            out << "  " << std::left << std::setw(width) << glyph.code << glyph.file.string()
-                << glyphNote(glyph) << "\n";
+            out << "  " << std::left << std::setw(width) << glyph.file.filename().string()
+                << describeGlyphCode(glyph.code) << glyphNote(glyph) << "\n";
             files.insert(glyph.neededFile());
             if (glyph.complete()) continue;
             auto [entry, first] = missing.try_emplace(glyph.neededFile());
             auto& why = entry->second;
             if (first) {
-                why = {describeGlyphCode(glyph.code), check.name, 0, n, {}};
+                why = {describeGlyphCode(glyph.code), characterOfGlyphCode(glyph.code), check.name, 0, n, {}};
                 if (glyph.present) why.standsIn = standIn(glyph);
             } else if (why.lastName != n) {
                 ++why.otherNames;
@@ -135,13 +235,14 @@ int runCheck(const CheckOptions& options, std::ostream& out) {
         out << "; " << missing.size() << " missing:\n";
         printMissing(missing, out);
     }
-    const auto whole =
-        static_cast<std::size_t>(std::count_if(checks.begin(), checks.end(), [](const NameCheck& c) {
-            return std::all_of(c.glyphs.begin(), c.glyphs.end(), [](const auto& g) { return g.complete(); });
-        }));
-    const double percent = checks.empty() ? 100.0 : 100.0 * static_cast<double>(whole) / checks.size();
-    out << whole << " of " << checks.size() << (checks.size() == 1 ? " name" : " names") << " (" << std::fixed
-        << std::setprecision(1) << percent << " %) drawn whole.\n";
-    if (options.atLeastPercent) return percent >= *options.atLeastPercent ? 0 : 1;
-    return missing.empty() ? 0 : 1;
+    printWholeCount(whole, checks.size(), out);
+    if (wholeButTextOnly > 0)
+        out << "drawn whole, but read right only as text: " << wholeButTextOnly << "\n" << kTextHint;
+    if (auto characters = missingCharacters(missing); !characters.empty()) {
+        const bool onlyFromFile = options.names.empty() && options.namesFile;
+        out << "To draw the missing files:\n"
+            << buildLineFor(options.dataFolder, characters, onlyFromFile ? options.namesFile : std::nullopt)
+            << "\n";
+    }
+    return exitStatus(options, whole, checks.size(), !missing.empty());
 }

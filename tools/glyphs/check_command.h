@@ -38,10 +38,13 @@ struct NameCheck {
 std::vector<NameCheck> checkNames(const std::vector<std::string>& names,
                                   const std::filesystem::path& dataFolder);
 
-// Prints every name's codes and files, marking the missing ones, then a summary that lists
-// each missing file with its character and the name it came from. Names are printed with
-// their control characters escaped (\x1b, \u009b), so that none reaches the terminal.
-// The last line says how many names are drawn whole. Returns 1 when any file is missing (or,
-// with atLeastPercent, when fewer names than that are whole), else 0. Throws BadInput for a
-// names file that `build` would refuse too.
+// Names the glyph folder, then prints every name with each glyph's file and character,
+// marking the missing files and the names that read right only as text, then a summary that
+// lists each missing file with its character and the name it came from. Names are printed
+// with their control characters escaped (\x1b, \u009b), so that none reaches the terminal.
+// Then how many names are drawn whole, how many of those read right only as text, and when
+// files are missing, the build command line that draws them. A glyph folder that is not
+// there or holds no image is said in one line instead of listing every file. Returns 1 when
+// any file is missing (or, with atLeastPercent, when fewer names than that are whole), else
+// 0. Throws BadInput for a names file that `build` would refuse too.
 int runCheck(const CheckOptions& options, std::ostream& out);

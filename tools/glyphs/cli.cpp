@@ -104,6 +104,7 @@ struct BuildArguments {
     std::vector<std::string> sets;
     std::vector<std::string> ranges;
     std::string namesFile;
+    bool onlyMissing = false;
     unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxThreads);
 };
 
@@ -148,6 +149,8 @@ CLI::App* addBuild(CLI::App& app, BuildArguments& args) {
         ->add_option("-n,--names", args.namesFile,
                      "UTF-8 names file, one name a line: draws exactly the characters of those names")
         ->check(existingFile());
+    build->add_flag("--missing", args.onlyMissing,
+                    "Draw only the characters whose files are not there yet; the others stay as they are");
     build->add_option("-j,--jobs", args.threads, "Threads to draw with")
         ->capture_default_str()
         ->check(CLI::Range(1u, kMaxThreads));
@@ -177,7 +180,9 @@ CLI::App* addText(CLI::App& app, TextArguments& args) {
 void addCheck(CLI::App& app, CheckArguments& args) {
     auto* check = app.add_subcommand(
         "check",
-        "List the glyph files the plugin will load for each name and which are missing (exit 1 if any).");
+        "List the glyph files the plugin will load for each name and which are missing, and end with the "
+        "build command that draws them. Exit 1 if any is missing, or if the glyph folder (DATA/assets/png) "
+        "is not there or holds no PNG file.");
     check->add_option("-d,--data", args.dataFolder, "The host's data folder")
         ->required()
         ->check(existingFolder());
@@ -238,6 +243,7 @@ BuildOptions buildOptions(const BuildArguments& args, bool progressBar, std::ost
     if (!args.namesFile.empty()) options.characters.namesFile = pathFromUtf8(args.namesFile);
     options.threads = args.threads;
     options.progressBar = progressBar;
+    options.onlyMissing = args.onlyMissing;
     return options;
 }
 

@@ -16,7 +16,14 @@ struct GlyphJob {
 struct GlyphPlan {
     std::vector<GlyphJob> jobs;
     std::vector<CodePoint> missing;  // not in the font
+    // Characters the plugin draws no cell for (joiners, variation selectors): no file is
+    // ever looked for, so none is drawn, and none is missing.
+    std::vector<CodePoint> noFileNeeded;
 };
+
+// The stem of the file a character is drawn to: its own file's (u105) where its code shares
+// an ASCII character's file name, else its code's.
+std::string glyphJobStem(CodePoint character);
 
 // Decides which file each character goes to: the plugin's file name for its code, except
 // that a character whose code reads as an ASCII character's file name (U+0105 and the

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,8 +15,8 @@
 #include "glyph_files.h"
 #include "png_reading.h"
 #include "scratch_folder.h"
-#include "tool_error.h"
 #include "test_fonts.h"
+#include "tool_error.h"
 
 namespace {
 
@@ -175,6 +176,101 @@ TEST_F(GlyphBuild, NamesFileGivesExactlyTheFilesOfItsCharacters) {
     std::ofstream(names, std::ios::binary) << "A\xE3\x81\x82\nbA\n";
     build({{}, {}, names});
     EXPECT_EQ(writtenFiles(), (std::vector<std::string>{"3042.png", "65.png", "98.png"}));
+}
+
+// ---- --missing: only the files that are not there are drawn.
+
+struct MissingOnlyCase {
+    const char* label;
+    std::vector<std::string> there;  // stems of files there before
+    std::size_t written;
+    std::size_t alreadyThere;
+
+    friend void PrintTo(const MissingOnlyCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class MissingOnlyBuild : public GlyphBuild, public testing::WithParamInterface<MissingOnlyCase> {};
+
+TEST_P(MissingOnlyBuild, DrawsWhatIsNotThereAndLeavesTheRest) {
+    const auto& c = GetParam();
+    std::filesystem::create_directories(glyphFolder(data.path()));
+    for (const auto& stem : c.there) std::ofstream(file(stem), std::ios::binary) << "drawn before: " << stem;
+    // Stamped an hour back, as read back from the file system, whatever its precision.
+    std::vector<std::filesystem::file_time_type> stamps;
+    for (const auto& stem : c.there) {
+        std::filesystem::last_write_time(
+            file(stem), std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+        stamps.push_back(std::filesystem::last_write_time(file(stem)));
+    }
+
+    auto names = data.path() / "lobby.txt";
+    // A, B, あ, ą (its own file u105.png beside i's 105.png), and a character the font lacks.
+    std::ofstream(names, std::ios::binary) << "AB\n\xE3\x81\x82\xC4\x85\xCD\xB8\n";
+    BuildOptions options = cjkOptions();
+    options.dataFolder = data.path();
+    options.fallbacks = {{kTextFont, 0}};
+    options.characters.namesFile = names;
+    options.onlyMissing = true;
+    std::ostringstream progress;
+    auto result = buildGlyphSet(options, progress);
+
+    EXPECT_EQ(result.written, c.written);
+    EXPECT_EQ(result.alreadyThere, c.alreadyThere);
+    for (std::size_t i = 0; i < c.there.size(); ++i) {
+        EXPECT_EQ(contents(file(c.there[i])), "drawn before: " + c.there[i]);
+        EXPECT_EQ(std::filesystem::last_write_time(file(c.there[i])), stamps[i]) << c.there[i];
+    }
+    for (const char* stem : {"65", "66", "3042", "u105"})
+        EXPECT_TRUE(std::filesystem::is_regular_file(file(stem)));
+    // U+0378 has no glyph in either font: missing unless a file of it is there.
+    const bool lackingThere = std::find(c.there.begin(), c.there.end(), "378") != c.there.end();
+    EXPECT_EQ(result.missing.empty(), lackingThere);
+
+    std::ostringstream summary;
+    printBuildSummary(result, summary);
+    if (c.alreadyThere > 0) {
+        EXPECT_NE(summary.str().find(std::to_string(c.alreadyThere) +
+                                     (c.alreadyThere == 1 ? " file was" : " files were") + " there already"),
+                  std::string::npos)
+            << summary.str();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MissingOnlyBuild,
+                         testing::Values(MissingOnlyCase{"nothing_there", {}, 4, 0},
+                                         MissingOnlyCase{"some_there", {"65", "3042"}, 2, 2},
+                                         // i's file is not ą's: ą is still drawn, to its own file.
+                                         MissingOnlyCase{"ascii_partner_there", {"105"}, 4, 0},
+                                         MissingOnlyCase{"all_there", {"65", "66", "3042", "u105"}, 0, 4},
+                                         MissingOnlyCase{"lacking_character_drawn_elsewhere", {"378"}, 4, 1}),
+                         [](const testing::TestParamInfo<MissingOnlyCase>& info) {
+                             return info.param.label;
+                         });
+
+// Joiners and variation selectors are drawn as nothing: no file is made for them, and none
+// is missing from the font, whichever way they are asked for.
+TEST_F(GlyphBuild, CharactersDrawnAsNothingAreNeitherWrittenNorMissing) {
+    auto names = data.path() / "lobby.txt";
+    std::ofstream(names, std::ios::binary) << "A\xE2\x80\x8D"
+                                              "B\n\xE2\x9D\xA4\xEF\xB8\x8F\n";
+    auto result = build({{}, {"U+FE00-U+FE0F", "U+200B-U+200D", "U+2060"}, names});
+    EXPECT_TRUE(std::find(result.missing.begin(), result.missing.end(), 0x200D) == result.missing.end());
+    EXPECT_TRUE(std::find(result.missing.begin(), result.missing.end(), 0xFE0F) == result.missing.end());
+    EXPECT_TRUE(std::filesystem::is_regular_file(file("65")));
+    for (const char* stem : {"200d", "fe0f", "200b", "2060"})
+        EXPECT_FALSE(std::filesystem::exists(file(stem))) << stem;
+    ASSERT_EQ(result.noFileNeeded.size(), 20u);
+
+    std::ostringstream summary;
+    printBuildSummary(result, summary);
+    const auto text = summary.str();
+    const auto missingLine = text.find("Missing from the font");
+    if (missingLine != std::string::npos) {
+        const auto line = text.substr(missingLine, text.find('\n', missingLine) - missingLine);
+        EXPECT_EQ(line.find("U+200D"), std::string::npos) << line;
+        EXPECT_EQ(line.find("U+FE0F"), std::string::npos) << line;
+    }
+    EXPECT_NE(text.find("No image needed"), std::string::npos) << text;
 }
 
 #if !defined(_WIN32)
