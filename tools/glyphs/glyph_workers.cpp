@@ -35,7 +35,7 @@ struct SharedWork {
 void work(SharedWork& shared) {
     try {
         GlyphRasterizer rasterizer(shared.fonts);
-        pngfile::PngWriter writer(pngfile::PngPacking::smallest);
+        pngfile::PngWriter writer(pngfile::PngPacking::compact);
         for (std::size_t i = shared.next++; i < shared.jobs.size() && !shared.failed; i = shared.next++) {
             const auto& job = shared.jobs[i];
             writer.write(rasterizer.render(job.character, job.wide, job.font),
