@@ -27,6 +27,7 @@ struct BuildResult {
     std::size_t written = 0;
     std::vector<std::size_t> writtenPerFont;
     std::vector<CodePoint> missing;
+    std::size_t fitted = 0;  // moved or scaled so that no ink is cut at the cell's edges
     double seconds = 0;
 };
 

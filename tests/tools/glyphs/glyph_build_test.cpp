@@ -14,8 +14,8 @@
 #include "glyph_files.h"
 #include "png_reading.h"
 #include "scratch_folder.h"
-#include "tool_error.h"
 #include "test_fonts.h"
+#include "tool_error.h"
 
 namespace {
 
@@ -170,6 +170,23 @@ TEST_F(GlyphBuild, FallbackFontDrawsWhatTheMainFontLacksOnTheSameBaseline) {
     EXPECT_EQ(inkBox(stroked).bottom, inkBox(readPng(file("76"))).bottom);
 }
 
+// ج's tail hangs below the cell at the font's size: it is moved up and counted; ا fits.
+TEST_F(GlyphBuild, GlyphsFittedIntoTheirCellsAreCounted) {
+    BuildOptions options = cjkOptions();
+    options.dataFolder = data.path();
+    options.fallbacks = {{kArabicFont, 0}};
+    options.characters.ranges = {"U+627", "U+62C"};
+    std::ostringstream progress;
+    auto result = buildGlyphSet(options, progress);
+
+    EXPECT_EQ(result.fitted, 1u);
+    std::ostringstream summary;
+    printBuildSummary(result, summary);
+    EXPECT_NE(summary.str().find("\n1 glyph moved or scaled to fit its cell, so that no ink is cut.\n"),
+              std::string::npos)
+        << summary.str();
+}
+
 TEST_F(GlyphBuild, NamesFileGivesExactlyTheFilesOfItsCharacters) {
     auto names = data.path() / "friends.txt";
     std::ofstream(names, std::ios::binary) << "A\xE3\x81\x82\nbA\n";
@@ -186,8 +203,8 @@ TEST_F(GlyphBuild, OutputThatIsNotARegularFileRefusesTheWholeBuild) {
     std::filesystem::create_symlink("elsewhere.png", file("65"));
     std::filesystem::create_directory(file("67"));
 
-    std::vector<const char*> argv{"veltrona-glyphs", "build",    "-d", data.path().c_str(),
-                                  "-c",              "U+41-U+43", "-f", kCjkFont};
+    std::vector<const char*> argv{"veltrona-glyphs", "build", "-d",    data.path().c_str(), "-c",
+                                  "U+41-U+43",       "-f",    kCjkFont};
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(runCli(static_cast<int>(argv.size()), argv.data(), out, err, false), 2);
