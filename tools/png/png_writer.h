@@ -37,8 +37,7 @@ struct ImageOffset {
 class PngWriter {
 public:
     // `flush`: each file reaches the disk before it is renamed into place (replaceFile).
-    explicit PngWriter(PngPacking packing = PngPacking::fast, bool flush = false)
-        : packing(packing), flush(flush) {}
+    explicit PngWriter(PngPacking packing = PngPacking::fast, bool flush = false) : packing(packing), flush(flush) {}
 
     // Replaces the file or creates it, as replaceFile does: throws OutputRefused when
     // something other than a regular file stands at the path, and PngError naming the file

@@ -14,8 +14,8 @@
 #include "glyph_files.h"
 #include "png_reading.h"
 #include "scratch_folder.h"
-#include "test_fonts.h"
 #include "tool_error.h"
+#include "test_fonts.h"
 
 namespace {
 
@@ -203,8 +203,8 @@ TEST_F(GlyphBuild, OutputThatIsNotARegularFileRefusesTheWholeBuild) {
     std::filesystem::create_symlink("elsewhere.png", file("65"));
     std::filesystem::create_directory(file("67"));
 
-    std::vector<const char*> argv{"veltrona-glyphs", "build", "-d",    data.path().c_str(), "-c",
-                                  "U+41-U+43",       "-f",    kCjkFont};
+    std::vector<const char*> argv{"veltrona-glyphs", "build",    "-d", data.path().c_str(),
+                                  "-c",              "U+41-U+43", "-f", kCjkFont};
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(runCli(static_cast<int>(argv.size()), argv.data(), out, err, false), 2);
