@@ -5,7 +5,7 @@
 #include "image_scaling.h"
 #include "tool_error.h"
 
-void drawBitmapGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& metrics, BitmapBuffers& buffers,
+bool drawBitmapGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& metrics, BitmapBuffers& buffers,
                      pngfile::RgbaImage& image) {
     FT_Face face = font.face();
     if (FT_Load_Char(face, cp, FT_LOAD_COLOR) != 0 || face->glyph->format != FT_GLYPH_FORMAT_BITMAP) {
@@ -13,7 +13,7 @@ void drawBitmapGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& me
     }
     const FT_GlyphSlot slot = face->glyph;
     // A blank glyph, a space: the image stays transparent.
-    if (slot->bitmap.width == 0 || slot->bitmap.rows == 0) return;
+    if (slot->bitmap.width == 0 || slot->bitmap.rows == 0) return false;
 
     toPremultiplied(font.library(), slot->bitmap, buffers.loaded);
     const StrikeGlyph glyph{static_cast<int>(slot->bitmap.width),
@@ -23,8 +23,10 @@ void drawBitmapGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& me
                             toPixels(slot->advance.x),
                             toPixels(face->size->metrics.ascender),
                             toPixels(face->size->metrics.descender)};
-    const auto place = placeBitmap(
-        glyph, {static_cast<double>(metrics.emTop), static_cast<double>(metrics.pixelsPerEm)}, image.width);
-    scaleImage(buffers.loaded, place.width, place.height, buffers.scaled);
-    blitStraight(buffers.scaled, place.x, place.y, image);
+    const auto place =
+        placeBitmap(glyph, {static_cast<double>(metrics.emTop), static_cast<double>(metrics.pixelsPerEm)},
+                    image.width, image.height);
+    scaleImage(buffers.loaded, place.rect.width, place.rect.height, buffers.scaled);
+    blitStraight(buffers.scaled, place.rect.x, place.rect.y, image);
+    return place.fitted;
 }

@@ -14,6 +14,7 @@ struct BitmapBuffers {
 
 // Draws the bitmap font's glyph, in its own colours, into `image` (already sized and
 // transparent): loaded from the selected strike, scaled into the main font's em square
-// and placed by bitmap_placement's rules. Throws ToolError.
-void drawBitmapGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& metrics, BitmapBuffers& buffers,
+// and placed by bitmap_placement's rules. Returns whether it was fitted into the cell.
+// Throws ToolError.
+bool drawBitmapGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& metrics, BitmapBuffers& buffers,
                      pngfile::RgbaImage& image);

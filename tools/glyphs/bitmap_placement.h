@@ -43,7 +43,17 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
-// The bitmap in a cell `cellWidth` pixels wide: its line filling `em`, centred on its
-// advance, and shrunk evenly about its middle when wider than the cell less a pixel each
-// side, so that neighbours never touch and nothing is squeezed out of shape.
-PixelRect placeBitmap(const StrikeGlyph& glyph, EmSquare em, int cellWidth);
+// Where the bitmap goes, and whether it was moved or shrunk to keep its ink off the cell's
+// top and bottom rows (shrinking an emoji to the cell's width is how every emoji is sized,
+// not a fitting).
+struct BitmapPlacement {
+    PixelRect rect;
+    bool fitted;
+};
+
+// The bitmap in a cell `cellWidth` by `cellHeight` pixels: its line filling `em`, centred on
+// its advance, and shrunk evenly about its middle when wider than the cell less a pixel each
+// side, so that neighbours never touch and nothing is squeezed out of shape. A bitmap that
+// would reach a pixel of the cell's top or bottom is moved down or up, and shrunk evenly only
+// when it is taller than the cell less those pixels.
+BitmapPlacement placeBitmap(const StrikeGlyph& glyph, EmSquare em, int cellWidth, int cellHeight);

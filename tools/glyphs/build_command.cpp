@@ -80,7 +80,7 @@ BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut
     refuseUnreplaceableOutputs(plan.jobs, result.folder);
 
     ProgressBar progress(progressOut, plan.jobs.size(), options.progressBar);
-    renderGlyphs(plan.jobs, sources, result.folder, options.threads, progress);
+    result.fitted = renderGlyphs(plan.jobs, sources, result.folder, options.threads, progress);
 
     result.written = plan.jobs.size();
     result.missing = std::move(plan.missing);
@@ -100,6 +100,10 @@ void printBuildSummary(const BuildResult& result, std::ostream& out) {
     for (std::size_t i = 1; i < result.fontNames.size(); ++i) {
         out << "  " << result.writtenPerFont[i] << " of them from the fallback " << result.fontNames[i]
             << ".\n";
+    }
+    if (result.fitted > 0) {
+        out << result.fitted << (result.fitted == 1 ? " glyph" : " glyphs") << " moved or scaled to fit "
+            << (result.fitted == 1 ? "its cell" : "their cells") << ", so that no ink is cut.\n";
     }
     if (!result.missing.empty()) {
         out << "Missing from the font" << (result.fontNames.size() > 1 ? "s" : "") << ", so not written ("

@@ -31,6 +31,7 @@ struct BuildResult {
     std::vector<CodePoint> missing;
     std::vector<CodePoint> noFileNeeded;  // drawn as nothing by the plugin
     std::size_t alreadyThere = 0;         // left as they were, with onlyMissing
+    std::size_t fitted = 0;               // moved or scaled so that no ink is cut at the cell's edges
     double seconds = 0;
 };
 

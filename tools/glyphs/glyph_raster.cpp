@@ -35,11 +35,11 @@ const GlyphImage& GlyphRasterizer::render(CodePoint cp, bool wide, std::size_t f
     image.height = glyph_geometry::kImageHeight;
     image.rgba.assign(static_cast<std::size_t>(image.width) * image.height * 4, 0);
     const FontFace& font = fonts.at(fontIndex);
-    if (font.scalable()) {
-        if (font.colour() && drawLayeredGlyph(font, cp, layout, coverage, image)) return image;
-        drawOutlineGlyph(font, cp, layout, coverage, image);
-    } else {
-        drawBitmapGlyph(font, cp, layout, bitmaps, image);
+    if (!font.scalable()) {
+        lastFitted = drawBitmapGlyph(font, cp, layout, bitmaps, image);
+        return image;
     }
+    const auto layered = font.colour() ? drawLayeredGlyph(font, cp, layout, coverage, image) : std::nullopt;
+    lastFitted = layered ? *layered : drawOutlineGlyph(font, cp, layout, coverage, image);
     return image;
 }

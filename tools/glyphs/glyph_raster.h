@@ -23,8 +23,10 @@ public:
     explicit GlyphRasterizer(const std::vector<FontSource>& sources);
 
     // The image stays valid until the next call. The glyph is centred on its advance in a
-    // narrow or wide image, and made narrower when its ink is wider than the image.
+    // narrow or wide image, on the baseline, unless its ink would cross an edge there.
     const GlyphImage& render(CodePoint cp, bool wide, std::size_t font = 0);
+    // Whether the last glyph rendered was moved or scaled to keep its ink inside the image.
+    bool fitted() const { return lastFitted; }
 
     const RasterMetrics& metrics() const { return layout; }
 
@@ -34,4 +36,5 @@ private:
     std::vector<std::uint8_t> coverage;
     BitmapBuffers bitmaps;
     GlyphImage image;
+    bool lastFitted = false;
 };

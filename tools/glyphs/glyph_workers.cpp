@@ -25,6 +25,7 @@ struct SharedWork {
     const std::filesystem::path& folder;
     std::atomic<std::size_t> next{0};
     std::atomic<std::size_t> done{0};
+    std::atomic<std::size_t> fitted{0};
     std::atomic<bool> failed{false};
     std::mutex mutex;
     std::condition_variable finished;
@@ -35,11 +36,12 @@ struct SharedWork {
 void work(SharedWork& shared) {
     try {
         GlyphRasterizer rasterizer(shared.fonts);
-        pngfile::PngWriter writer(pngfile::PngPacking::smallest);
+        pngfile::PngWriter writer(pngfile::PngPacking::compact);
         for (std::size_t i = shared.next++; i < shared.jobs.size() && !shared.failed; i = shared.next++) {
             const auto& job = shared.jobs[i];
             writer.write(rasterizer.render(job.character, job.wide, job.font),
                          shared.folder / (job.stem + ".png"));
+            if (rasterizer.fitted()) ++shared.fitted;
             ++shared.done;
         }
     } catch (...) {
@@ -54,8 +56,8 @@ void work(SharedWork& shared) {
 
 }  // namespace
 
-void renderGlyphs(const std::vector<GlyphJob>& jobs, const std::vector<FontSource>& fonts,
-                  const std::filesystem::path& folder, unsigned threads, ProgressBar& progress) {
+std::size_t renderGlyphs(const std::vector<GlyphJob>& jobs, const std::vector<FontSource>& fonts,
+                         const std::filesystem::path& folder, unsigned threads, ProgressBar& progress) {
     SharedWork shared(jobs, fonts, folder);
     const auto count = static_cast<unsigned>(std::clamp<std::size_t>(jobs.size(), 1, std::max(threads, 1u)));
     shared.running = count;
@@ -73,4 +75,5 @@ void renderGlyphs(const std::vector<GlyphJob>& jobs, const std::vector<FontSourc
         std::rethrow_exception(shared.firstError);
     }
     progress.finish();
+    return shared.fitted;
 }

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "cell_fit.h"
-#include "freetype_units.h"
 #include "tool_error.h"
 
 namespace {
@@ -65,12 +64,12 @@ void paintOver(const std::vector<std::uint8_t>& coverage, const FT_Color& colour
 
 }  // namespace
 
-bool drawLayeredGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& metrics,
-                      std::vector<std::uint8_t>& coverage, pngfile::RgbaImage& image) {
+std::optional<bool> drawLayeredGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& metrics,
+                                     std::vector<std::uint8_t>& coverage, pngfile::RgbaImage& image) {
     FT_Face face = font.face();
     const FT_UInt baseGlyph = FT_Get_Char_Index(face, cp);
     const auto layers = layersOf(face, baseGlyph);
-    if (layers.empty()) return false;
+    if (layers.empty()) return std::nullopt;
 
     // The layers move as one: fitted by the ink of them all and the base glyph's advance.
     if (FT_Load_Glyph(face, baseGlyph, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) {
@@ -79,8 +78,7 @@ bool drawLayeredGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& m
     const FT_Pos advance = face->glyph->advance.x;
     FT_BBox ink{};
     for (std::size_t i = 0; i < layers.size(); ++i) {
-        FT_BBox box;
-        FT_Outline_Get_CBox(&loadLayer(face, layers[i].glyph, cp), &box);
+        const FT_BBox box = inkBox(loadLayer(face, layers[i].glyph, cp));
         if (i == 0) {
             ink = box;
             continue;
@@ -90,15 +88,16 @@ bool drawLayeredGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& m
         ink.xMax = std::max(ink.xMax, box.xMax);
         ink.yMax = std::max(ink.yMax, box.yMax);
     }
-    const CellFit fit = fitIntoCell(ink, advance, image.width * kSubpixels);
+    const Cell cell = cellOf(image, metrics.baseline);
+    const CellFit fit = fitIntoCell(ink, advance, cell);
 
     for (const auto& layer : layers) {
         FT_Outline& outline = loadLayer(face, layer.glyph, cp);
-        placeInImage(outline, fit, metrics.baseline, image);
+        placeInImage(outline, fit, cell);
         if (!renderCoverage(font.library(), outline, image, coverage)) {
             throw ToolError("FreeType failed to draw " + formatCodePoint(cp));
         }
         paintOver(coverage, layer.colour, image);
     }
-    return true;
+    return fit.fitted;
 }

@@ -1,7 +1,6 @@
 #include "outline_glyph.h"
 
 #include "cell_fit.h"
-#include "freetype_units.h"
 #include "tool_error.h"
 
 namespace {
@@ -10,7 +9,7 @@ constexpr std::uint8_t kWhite = 255;
 
 }  // namespace
 
-void drawOutlineGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& metrics,
+bool drawOutlineGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& metrics,
                       std::vector<std::uint8_t>& coverage, pngfile::RgbaImage& image) {
     FT_Face face = font.face();
     // Unhinted: the overlay halves every image, which would undo any grid fitting.
@@ -19,10 +18,9 @@ void drawOutlineGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& m
         throw ToolError("the font's glyph for " + formatCodePoint(cp) + " cannot be drawn");
     }
     FT_Outline& outline = face->glyph->outline;
-    FT_BBox box;
-    FT_Outline_Get_CBox(&outline, &box);
-    placeInImage(outline, fitIntoCell(box, face->glyph->advance.x, image.width * kSubpixels),
-                 metrics.baseline, image);
+    const Cell cell = cellOf(image, metrics.baseline);
+    const CellFit fit = fitIntoCell(inkBox(outline), face->glyph->advance.x, cell);
+    placeInImage(outline, fit, cell);
     if (!renderCoverage(font.library(), outline, image, coverage)) {
         throw ToolError("FreeType failed to draw " + formatCodePoint(cp));
     }
@@ -35,4 +33,5 @@ void drawOutlineGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& m
         pixel[3] = alpha;
         pixel += 4;
     }
+    return fit.fitted;
 }

@@ -9,7 +9,8 @@
 #include "rgba_image.h"
 
 // Draws the outline font's glyph into `image` (already sized, a narrow or wide cell) as
-// white anti-aliased ink: centred on its advance, squeezed sideways when its ink is wider
-// than the cell, on the baseline. `coverage` is a reusable buffer. Throws ToolError.
-void drawOutlineGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& metrics,
+// white anti-aliased ink: centred on its advance, on the baseline, or fitted into the cell
+// where its ink would cross an edge (cell_fit). Returns whether it was fitted. `coverage` is
+// a reusable buffer. Throws ToolError.
+bool drawOutlineGlyph(const FontFace& font, CodePoint cp, const RasterMetrics& metrics,
                       std::vector<std::uint8_t>& coverage, pngfile::RgbaImage& image);

@@ -18,9 +18,9 @@ enum class PngPacking {
     // pictures mostly transparent or white, names set as text, the quickest to write and
     // smaller than fast, whose filter turns the soft edges of white letters into noise.
     sparse,
-    // 8-bit grey with alpha when every pixel is grey (white glyphs), else RGBA; the smallest
-    // of a few filter choices at zlib's best level: for files shipped by the thousand.
-    smallest,
+    // Glyph files, shipped by the thousand and drawn while a player waits: an image whose
+    // pixels are all grey (white glyphs) as 8-bit grey with alpha, else RGBA; encoded once.
+    compact,
 };
 
 // Where an image's top-left sits from a point of its own (a name's pen start on its
@@ -51,7 +51,6 @@ private:
     PngPacking packing;
     bool flush;
     std::vector<unsigned char> encoded;
-    std::vector<unsigned char> tried;
     std::vector<unsigned char> grey;
     std::vector<unsigned char*> rows;
     BlockPool memory;

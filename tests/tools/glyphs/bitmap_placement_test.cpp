@@ -40,6 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Strikes, StrikeChoice,
 constexpr EmSquare kEm{22, 78};
 constexpr int kWideCell = 84;
 constexpr int kNarrowCell = 64;
+constexpr int kCellHeight = 114;
 
 // Noto Color Emoji's strike: every glyph a 136 × 128 bitmap that fills the line.
 constexpr StrikeGlyph kFullEmoji{136, 128, 0, 101, 136, 101, -27};
@@ -49,6 +50,7 @@ struct PlacementCase {
     StrikeGlyph glyph;
     int cell;
     PixelRect expected;
+    bool fitted = false;
 
     friend void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.label; }
 };
@@ -57,7 +59,9 @@ class BitmapPlacement : public testing::TestWithParam<PlacementCase> {};
 
 TEST_P(BitmapPlacement, FitsTheEmSquareAndTheCell) {
     const auto& c = GetParam();
-    EXPECT_EQ(placeBitmap(c.glyph, kEm, c.cell), c.expected);
+    const auto placed = placeBitmap(c.glyph, kEm, c.cell, kCellHeight);
+    EXPECT_EQ(placed.rect, c.expected);
+    EXPECT_EQ(placed.fitted, c.fitted);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -75,6 +79,17 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"smaller_strike_same_size", {68, 64, 0, 50, 68, 50, -14}, kWideCell, {1, 22, 82, 77}},
         // Ink left of the origin is moved right, inside the margin.
         PlacementCase{
-            "ink_left_of_origin_kept_inside", {40, 40, -60, 60, 136, 101, -27}, kWideCell, {1, 47, 24, 24}}));
+            "ink_left_of_origin_kept_inside", {40, 40, -60, 60, 136, 101, -27}, kWideCell, {1, 47, 24, 24}},
+        // Hanging far below the line, it would pass the cell's bottom at row 120: moved up
+        // to end a pixel above it.
+        PlacementCase{
+            "hanging_below_moved_up", {40, 40, 48, -20, 136, 101, -27}, kWideCell, {30, 89, 24, 24}, true},
+        // Taller than the cell less a pixel each side: shrunk evenly about its middle
+        // column to 112 rows and moved down into the cell.
+        PlacementCase{"taller_than_the_cell_shrunk",
+                      {40, 240, 48, 200, 136, 101, -27},
+                      kWideCell,
+                      {33, 1, 19, 112},
+                      true}));
 
 }  // namespace

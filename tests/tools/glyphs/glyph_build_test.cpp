@@ -171,6 +171,23 @@ TEST_F(GlyphBuild, FallbackFontDrawsWhatTheMainFontLacksOnTheSameBaseline) {
     EXPECT_EQ(inkBox(stroked).bottom, inkBox(readPng(file("76"))).bottom);
 }
 
+// ج's tail hangs below the cell at the font's size: it is moved up and counted; ا fits.
+TEST_F(GlyphBuild, GlyphsFittedIntoTheirCellsAreCounted) {
+    BuildOptions options = cjkOptions();
+    options.dataFolder = data.path();
+    options.fallbacks = {{kArabicFont, 0}};
+    options.characters.ranges = {"U+627", "U+62C"};
+    std::ostringstream progress;
+    auto result = buildGlyphSet(options, progress);
+
+    EXPECT_EQ(result.fitted, 1u);
+    std::ostringstream summary;
+    printBuildSummary(result, summary);
+    EXPECT_NE(summary.str().find("\n1 glyph moved or scaled to fit its cell, so that no ink is cut.\n"),
+              std::string::npos)
+        << summary.str();
+}
+
 TEST_F(GlyphBuild, NamesFileGivesExactlyTheFilesOfItsCharacters) {
     auto names = data.path() / "friends.txt";
     std::ofstream(names, std::ios::binary) << "A\xE3\x81\x82\nbA\n";

@@ -308,4 +308,45 @@ TEST_F(GlyphFiles, AnImagePastTheDecodedBudgetIsSkipped) {
     EXPECT_NE(at(picture, 200 + 20, 50 + 28), kRed) << "the red box is not filled";
 }
 
+// A glyph file as the glyph tool writes it, white ink as grey with alpha or emoji in RGBA,
+// is shown with the size and every pixel the tool drew.
+struct WrittenGlyphCase {
+    const char* label;
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+
+    friend void PrintTo(const WrittenGlyphCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class WrittenGlyph : public GlyphFiles, public testing::WithParamInterface<WrittenGlyphCase> {};
+
+TEST_P(WrittenGlyph, IsShownPixelForPixel) {
+    const auto& c = GetParam();
+    RgbaImage glyph = hostrun::blankPicture(84, 114, {c.red, c.green, c.blue, 0});
+    for (int y = 0; y < glyph.height; ++y) {
+        for (int x = 0; x < glyph.width; ++x) {
+            // Soft-edged ink, every alpha level from clear to solid.
+            glyph.rgba[(static_cast<std::size_t>(y) * glyph.width + x) * 4 + 3] =
+                static_cast<std::uint8_t>((x * 3 + y * 5) % 256);
+        }
+    }
+    pngfile::PngWriter(pngfile::PngPacking::compact).write(glyph, folder / "3042.png");
+    const std::vector<sim::Image> images = {{folder / "3042.png", true}};
+    hostrun::GlyphImageCache cache(images, hostrun::kDecodedImageBudget);
+
+    const auto* shown = cache.find(0);
+    ASSERT_NE(shown, nullptr) << (cache.failures().empty() ? "" : cache.failures().front());
+    EXPECT_EQ(shown->width, glyph.width);
+    EXPECT_EQ(shown->height, glyph.height);
+    EXPECT_EQ(shown->rgba, glyph.rgba);
+}
+
+INSTANTIATE_TEST_SUITE_P(Colours, WrittenGlyph,
+                         testing::Values(WrittenGlyphCase{"white", 255, 255, 255},
+                                         WrittenGlyphCase{"colour", 250, 190, 30}),
+                         [](const testing::TestParamInfo<WrittenGlyphCase>& info) {
+                             return info.param.label;
+                         });
+
 }  // namespace
