@@ -4,6 +4,7 @@
 #include <iomanip>
 #include <system_error>
 
+#include "build_plan.h"
 #include "font_stack.h"
 #include "glyph_files.h"
 #include "glyph_workers.h"
@@ -49,12 +50,10 @@ BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut
     result.writtenPerFont.assign(fonts.size(), 0);
     for (std::size_t i = 0; i < fonts.size(); ++i) result.fontNames.push_back(fonts.at(i).name());
 
-    auto characters = selectCharacters(options.characters, fonts.main());
-    auto plan = planGlyphs(characters, [&](CodePoint cp) { return fonts.find(cp).has_value(); });
-    for (auto& job : plan.jobs) {
-        job.font = *fonts.find(job.character);
-        ++result.writtenPerFont[job.font];
-    }
+    auto plan = planBuild(options.characters, fonts);
+    for (const auto& job : plan.jobs) ++result.writtenPerFont[job.font];
+    std::vector<FontSource> drawing;
+    for (auto font : keepFontsInUse(plan.jobs, fonts.size())) drawing.push_back(sources[font]);
 
     std::error_code error;
     std::filesystem::create_directories(result.folder, error);
@@ -63,7 +62,7 @@ BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut
     refuseUnreplaceableOutputs(plan.jobs, result.folder);
 
     ProgressBar progress(progressOut, plan.jobs.size(), options.progressBar);
-    renderGlyphs(plan.jobs, sources, result.folder, options.threads, progress);
+    renderGlyphs(plan.jobs, drawing, result.folder, options.threads, progress);
 
     result.written = plan.jobs.size();
     result.missing = std::move(plan.missing);
