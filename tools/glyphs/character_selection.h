@@ -21,4 +21,5 @@ struct CharacterRequest {
 // unreadable names file.
 std::vector<CodePoint> selectCharacters(const CharacterRequest& request, const FontStack& fonts);
 
+// No set, range or names file: the default set is drawn.
 bool asksForNothing(const CharacterRequest& request);
