@@ -39,7 +39,6 @@ constexpr LeftOutBlock kLeftOutBlocks[] = {
     {"Linear B Syllabary and Ideograms", {0x10000, 0x100FF}},
     {"Linear A", {0x10600, 0x1077F}},
     {"Cuneiform, its Numbers and Punctuation, and Early Dynastic Cuneiform", {0x12000, 0x1254F}},
-    {"Egyptian Hieroglyphs and their Format Controls", {0x13000, 0x1345F}},
     {"Anatolian Hieroglyphs", {0x14400, 0x1467F}},
     {"Tangut and Tangut Components", {0x17000, 0x18AFF}},
     {"Tangut Supplement", {0x18D00, 0x18D7F}},

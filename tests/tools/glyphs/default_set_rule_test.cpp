@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"compatibility_ideograph", 0xF900, true}, RuleCase{"hangul_syllable", 0xAC00, true},
         RuleCase{"yi_syllable", 0xA000, true}, RuleCase{"musical_g_clef", 0x1D11E, true},
         RuleCase{"math_script_A", 0x1D49C, true}, RuleCase{"emoji_face", 0x1F600, true},
-        RuleCase{"combining_acute", 0x301, true},
+        RuleCase{"combining_acute", 0x301, true}, RuleCase{"egyptian_hieroglyph_frame", 0x131A9, true},
         // Blank, yet taking room: default ignorable or not, they are drawn clear.
         RuleCase{"hangul_filler", 0x3164, true}, RuleCase{"hangul_choseong_filler", 0x115F, true},
         RuleCase{"halfwidth_hangul_filler", 0xFFA0, true}, RuleCase{"braille_blank", 0x2800, true},
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"zero_width_space", 0x200B, false}, RuleCase{"variation_selector_16", 0xFE0F, false},
         RuleCase{"byte_order_mark", 0xFEFF, false}, RuleCase{"right_to_left_override", 0x202E, false},
         RuleCase{"soft_hyphen", 0xAD, false}, RuleCase{"tag_letter_a", 0xE0061, false},
-        RuleCase{"egyptian_hieroglyph", 0x13000, false}, RuleCase{"cuneiform", 0x12000, false},
+        RuleCase{"anatolian_hieroglyph", 0x14400, false}, RuleCase{"cuneiform", 0x12000, false},
         RuleCase{"tangut", 0x17000, false}, RuleCase{"linear_b", 0x10000, false}),
     [](const testing::TestParamInfo<RuleCase>& info) { return info.param.label; });
 
