@@ -10,10 +10,10 @@
 // What `build` draws when no set, range or names file is asked for: every character that a
 // font of the stack draws, so that no block is left out because no one thought to list it.
 inline constexpr std::string_view kDefaultSetDescription =
-    "every character the fonts draw, except ideographs outside U+4E00-U+9FFF (set cjk), private "
-    "use, controls, noncharacters, the characters no name shows (joiners, variation selectors, "
-    "bidi controls) and the ancient scripts Linear A and B, cuneiform, Anatolian hieroglyphs and "
-    "Tangut";
+    "every character the fonts draw, except the CJK ideographs of Extension A and beyond (set "
+    "cjk), private use, controls, noncharacters, the characters no name shows (joiners, "
+    "variation selectors, bidi controls) and the ancient scripts Linear A and B, cuneiform, "
+    "Anatolian hieroglyphs and Tangut";
 
 // Whether a character a font draws belongs in the default set. Left out: the CJK ideographs
 // of Extension A and beyond (tens of thousands that names hardly use; the cjk set has them),
