@@ -4,6 +4,7 @@
 #include <iomanip>
 #include <system_error>
 
+#include "build_plan.h"
 #include "font_stack.h"
 #include "glyph_files.h"
 #include "glyph_workers.h"
@@ -65,13 +66,11 @@ BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut
     result.writtenPerFont.assign(fonts.size(), 0);
     for (std::size_t i = 0; i < fonts.size(); ++i) result.fontNames.push_back(fonts.at(i).name());
 
-    auto characters = selectCharacters(options.characters, fonts.main());
-    auto plan = planGlyphs(characters, [&](CodePoint cp) { return fonts.find(cp).has_value(); });
+    auto plan = planBuild(options.characters, fonts);
     if (options.onlyMissing) result.alreadyThere = keepOnlyMissing(plan, result.folder);
-    for (auto& job : plan.jobs) {
-        job.font = *fonts.find(job.character);
-        ++result.writtenPerFont[job.font];
-    }
+    for (const auto& job : plan.jobs) ++result.writtenPerFont[job.font];
+    std::vector<FontSource> drawing;
+    for (auto font : keepFontsInUse(plan.jobs, fonts.size())) drawing.push_back(sources[font]);
 
     std::error_code error;
     std::filesystem::create_directories(result.folder, error);
@@ -80,7 +79,7 @@ BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut
     refuseUnreplaceableOutputs(plan.jobs, result.folder);
 
     ProgressBar progress(progressOut, plan.jobs.size(), options.progressBar);
-    result.fitted = renderGlyphs(plan.jobs, sources, result.folder, options.threads, progress);
+    result.fitted = renderGlyphs(plan.jobs, drawing, result.folder, options.threads, progress);
 
     result.written = plan.jobs.size();
     result.missing = std::move(plan.missing);
@@ -98,6 +97,8 @@ void printBuildSummary(const BuildResult& result, std::ostream& out) {
             << " there already and left as " << (result.alreadyThere == 1 ? "it was" : "they were") << ".\n";
     }
     for (std::size_t i = 1; i < result.fontNames.size(); ++i) {
+        // The default set offers every Noto font, and many draw nothing the chain lacks.
+        if (result.writtenPerFont[i] == 0) continue;
         out << "  " << result.writtenPerFont[i] << " of them from the fallback " << result.fontNames[i]
             << ".\n";
     }

@@ -137,12 +137,6 @@ std::vector<CharacterSetInfo> characterSets() {
     return infos;
 }
 
-std::vector<std::string> defaultCharacterSets() {
-    return {"ascii",     "latin",        "latin-ext", "latin-more", "greek-cyrillic", "phonetic",
-            "symbols",   "math-letters", "scripts",   "hiragana",   "katakana",       "cjk-symbols",
-            "fullwidth", "chinese",      "hangul",    "emoji"};
-}
-
 std::vector<CodePoint> characterSet(std::string_view name) {
     auto set = std::find_if(definitions().begin(), definitions().end(),
                             [&](const SetDefinition& s) { return s.name == name; });

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,13 +13,9 @@ struct CharacterSetInfo {
     std::string_view description;
 };
 
-// Every set a user can name, "font" included, in the order the help lists them.
+// Every set a user can name, "font" included, in the order the help lists them: for drawing
+// less than the default set (default_set.h), or the ideographs it leaves out.
 std::vector<CharacterSetInfo> characterSets();
-
-// What a player gets without naming any set: the letters of Latin, Greek, Cyrillic and the
-// world's scripts, the symbols and decorated letters players put in names, Japanese, Chinese
-// and Korean, and emoji.
-std::vector<std::string> defaultCharacterSets();
 
 // The characters of a named set other than "font", in ascending order.
 std::vector<CodePoint> characterSet(std::string_view name);

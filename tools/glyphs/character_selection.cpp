@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "char_sets.h"
+#include "default_set.h"
 #include "names_file.h"
 #include "tool_error.h"
 
@@ -27,11 +28,14 @@ void addRange(std::vector<CodePoint>& characters, const std::string& text) {
 
 }  // namespace
 
-std::vector<CodePoint> selectCharacters(const CharacterRequest& request, const FontFace& font) {
+bool asksForNothing(const CharacterRequest& request) {
+    return request.sets.empty() && request.ranges.empty() && !request.namesFile;
+}
+
+std::vector<CodePoint> selectCharacters(const CharacterRequest& request, const FontStack& fonts) {
+    if (asksForNothing(request)) return defaultCharacters(fonts);
     std::vector<CodePoint> characters;
-    bool askedForNothing = request.sets.empty() && request.ranges.empty() && !request.namesFile;
-    auto sets = askedForNothing ? defaultCharacterSets() : request.sets;
-    for (const auto& set : sets) addSet(characters, set, font);
+    for (const auto& set : request.sets) addSet(characters, set, fonts.main());
     for (const auto& range : request.ranges) addRange(characters, range);
     if (request.namesFile) {
         auto named = charactersOfNames(readNamesFile(*request.namesFile));

@@ -11,6 +11,8 @@
 #include "char_sets.h"
 #include "check_command.h"
 #include "default_fonts.h"
+#include "default_set.h"
+#include "more_fonts.h"
 #include "path_text.h"
 #include "png_error.h"
 #include "system_fonts.h"
@@ -23,10 +25,7 @@ constexpr char kProgram[] = "veltrona-glyphs";
 constexpr unsigned kMaxThreads = 64;
 
 std::string setList() {
-    std::string text = "Character sets (default: ";
-    auto defaults = defaultCharacterSets();
-    for (std::size_t i = 0; i < defaults.size(); ++i) text += (i ? ", " : "") + defaults[i];
-    text += "):\n";
+    std::string text = "Character sets:\n";
     for (const auto& set : characterSets()) {
         text += "  " + std::string(set.name) +
                 std::string(16 - std::min<std::size_t>(set.name.size(), 15), ' ') +
@@ -154,7 +153,8 @@ CLI::App* addBuild(CLI::App& app, BuildArguments& args) {
     build->add_option("-j,--jobs", args.threads, "Threads to draw with")
         ->capture_default_str()
         ->check(CLI::Range(1u, kMaxThreads));
-    build->footer(setList() + "Without --set, --chars or --names the default sets are drawn.");
+    build->footer(setList() + "Without --set, --chars or --names the default set is drawn: " +
+                  std::string(kDefaultSetDescription) + ".");
     return build;
 }
 
@@ -230,6 +230,18 @@ void useDefaultFonts(FontSource& font, std::vector<FontSource>& fallbacks, bool 
     if (!fallbacksGiven) fallbacks.assign(choice.installed.begin() + 1, choice.installed.end());
 }
 
+// The default set is every character the fonts draw: the machine's other fonts of the
+// chain's kind draw, after the chain, what it lacks.
+void addMoreDefaultFonts(std::vector<FontSource>& fallbacks, const FontSource& font, std::ostream& err) {
+    std::vector<FontSource> chain{font};
+    chain.insert(chain.end(), fallbacks.begin(), fallbacks.end());
+    const auto more = moreDefaultFonts(chain);
+    if (more.empty()) return;
+    err << kProgram << " build: and for the characters they lack, " << more.size() << " more fonts in "
+        << displayText(more.front().path.parent_path()) << "\n";
+    fallbacks.insert(fallbacks.end(), more.begin(), more.end());
+}
+
 BuildOptions buildOptions(const BuildArguments& args, bool progressBar, std::ostream& err) {
     BuildOptions options;
     options.dataFolder = pathFromUtf8(args.dataFolder);
@@ -241,6 +253,8 @@ BuildOptions buildOptions(const BuildArguments& args, bool progressBar, std::ost
     options.characters.sets = args.sets;
     options.characters.ranges = args.ranges;
     if (!args.namesFile.empty()) options.characters.namesFile = pathFromUtf8(args.namesFile);
+    if (!args.fontGiven && args.fallbacks.empty() && asksForNothing(options.characters))
+        addMoreDefaultFonts(options.fallbacks, options.font, err);
     options.threads = args.threads;
     options.progressBar = progressBar;
     options.onlyMissing = args.onlyMissing;

@@ -25,3 +25,18 @@ GlyphPlan planGlyphs(const std::vector<CodePoint>& characters,
     }
     return plan;
 }
+
+std::vector<std::size_t> keepFontsInUse(std::vector<GlyphJob>& jobs, std::size_t fontCount) {
+    std::vector<bool> used(fontCount, false);
+    if (fontCount > 0) used.front() = true;
+    for (const auto& job : jobs) used[job.font] = true;
+    std::vector<std::size_t> kept;
+    std::vector<std::size_t> renumbered(fontCount, 0);
+    for (std::size_t i = 0; i < fontCount; ++i) {
+        if (!used[i]) continue;
+        renumbered[i] = kept.size();
+        kept.push_back(i);
+    }
+    for (auto& job : jobs) job.font = renumbered[job.font];
+    return kept;
+}

@@ -31,3 +31,9 @@ std::string glyphJobStem(CodePoint character);
 // So every character has a file of its own. Characters come in ascending order, without
 // repeats.
 GlyphPlan planGlyphs(const std::vector<CodePoint>& characters, const std::function<bool(CodePoint)>& fontHas);
+
+// The fonts the jobs draw with, as indices into the stack, in its order and the main font
+// always first (every font is drawn at its size and on its baseline); each job's font is
+// renumbered to index this list. A default set planned over a hundred fonts draws with those
+// that have something to give, and each drawing thread opens only them.
+std::vector<std::size_t> keepFontsInUse(std::vector<GlyphJob>& jobs, std::size_t fontCount);

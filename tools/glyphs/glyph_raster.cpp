@@ -1,14 +1,18 @@
 #include "glyph_raster.h"
 
+#include <algorithm>
 #include <span>
 
 #include "bitmap_placement.h"
+#include "default_set.h"
 #include "glyph_geometry.h"
 #include "layered_glyph.h"
 #include "outline_glyph.h"
 #include "tool_error.h"
 
 namespace {
+
+constexpr std::uint8_t kWhite = 255;
 
 bool sizeFont(const FontFace& font, int pixelsPerEm) {
     FT_Face face = font.face();
@@ -34,6 +38,12 @@ const GlyphImage& GlyphRasterizer::render(CodePoint cp, bool wide, std::size_t f
     image.width = glyph_geometry::imageWidth(wide);
     image.height = glyph_geometry::kImageHeight;
     image.rgba.assign(static_cast<std::size_t>(image.width) * image.height * 4, 0);
+    // Blank in every font, though a font may lack it: a clear cell, as an outline without
+    // ink gives.
+    if (isBlankCharacter(cp)) {
+        for (std::size_t i = 0; i < image.rgba.size(); i += 4) std::fill_n(image.rgba.begin() + i, 3, kWhite);
+        return image;
+    }
     const FontFace& font = fonts.at(fontIndex);
     if (!font.scalable()) {
         lastFitted = drawBitmapGlyph(font, cp, layout, bitmaps, image);

@@ -141,15 +141,6 @@ TEST(JisKanji, AgreeWithTheSystemsEucJpConverter) {
 #endif
 }
 
-TEST(CharacterSets, DefaultsAreAllNamedSets) {
-    auto sets = characterSets();
-    for (const auto& name : defaultCharacterSets()) {
-        EXPECT_TRUE(std::any_of(sets.begin(), sets.end(), [&](const CharacterSetInfo& s) {
-            return s.name == name;
-        })) << name;
-    }
-}
-
 TEST(GlyphFiles, StemDropsTheWidePrefixOnly) {
     EXPECT_EQ(glyphFileStem(glyphCodeOf(U'A')), "65");
     EXPECT_EQ(glyphFileStem(glyphCodeOf(U'\u3042')), "3042");
