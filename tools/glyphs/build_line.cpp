@@ -16,7 +16,11 @@ std::string charsArgument(const std::vector<CodePoint>& characters) {
         while (last + 1 < characters.size() && characters[last + 1] == characters[last] + 1) ++last;
         if (!text.empty()) text += ',';
         text += formatCodePoint(characters[i]);
-        if (last > i) text += "-" + formatCodePoint(characters[last]);
+        // Piecewise: GCC 12 misreads "-" + std::string as an overlapping copy.
+        if (last > i) {
+            text += '-';
+            text += formatCodePoint(characters[last]);
+        }
         i = last + 1;
     }
     return text;
@@ -27,7 +31,10 @@ std::string charsArgument(const std::vector<CodePoint>& characters) {
 std::string shellArgument(const std::string& text) {
 #if defined(_WIN32)
     // A Windows path holds no double quote.
-    return '"' + text + '"';
+    std::string quoted = "\"";
+    quoted += text;
+    quoted += '"';
+    return quoted;
 #else
     if (text.find_first_of(kPosixSpecials) == std::string::npos) return '"' + text + '"';
     std::string quoted = "'";
