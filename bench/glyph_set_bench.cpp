@@ -6,10 +6,6 @@
 // skipped, not failed.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdint>
@@ -17,10 +13,9 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
-extern char** environ;
+#include "child_process.h"
 
 namespace {
 
@@ -55,61 +50,16 @@ struct Figures {
 std::optional<Figures> measured[2];
 std::string pillowSkipped;
 
-fs::path binaryFolder() { return fs::canonical("/proc/self/exe").parent_path(); }
-
 fs::path pillowScript() { return fs::path(VELTRONA_SOURCE_DIR) / "bench" / "peers" / "pillow_glyphs.py"; }
 
-// Every folder a run wrote into, removed only when the benchmarks are done, so that no run
-// pays for deleting the files of the one before.
-class ScratchFolders {
-public:
-    ScratchFolders() = default;
-    ScratchFolders(const ScratchFolders&) = delete;
-    ScratchFolders& operator=(const ScratchFolders&) = delete;
-    ~ScratchFolders() {
-        std::error_code ignored;
-        if (!root.empty()) fs::remove_all(root, ignored);
-    }
-
-    fs::path fresh() {
-        if (root.empty()) {
-            root = fs::temp_directory_path() / ("veltrona-glyph-set-bench-" + std::to_string(getpid()));
-            fs::create_directories(root);
-        }
-        return root / ("run-" + std::to_string(++runs));
-    }
-
-private:
-    fs::path root;
-    int runs = 0;
-};
-
 ScratchFolders& scratch() {
-    static ScratchFolders folders;
+    static ScratchFolders folders("veltrona-glyph-set-bench");
     return folders;
-}
-
-// Runs the command, looked up on the PATH, with its output thrown away; true when it exits 0.
-bool run(const std::vector<std::string>& command) {
-    std::vector<char*> argv;
-    for (const auto& word : command) argv.push_back(const_cast<char*>(word.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t child = 0;
-    const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return false;
-    int status = 0;
-    if (waitpid(child, &status, 0) != child) return false;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 std::optional<std::string> pythonWithPillow() {
     for (const char* python : kPythons) {
-        if (run({python, "-c", "import PIL"})) return python;
+        if (runQuietly({python, "-c", "import PIL"}).succeeded) return python;
     }
     return std::nullopt;
 }
@@ -174,7 +124,7 @@ void BM_GlyphSet(benchmark::State& state, Tool tool) {
         return output;
     };
     // Once untimed, so that every timed run finds the font and the programs in the page cache.
-    run(commandLine(tool, python, prepare()));
+    runQuietly(commandLine(tool, python, prepare()));
     Figures figures;
     double seconds = 0;
     for (auto _ : state) {
@@ -182,7 +132,7 @@ void BM_GlyphSet(benchmark::State& state, Tool tool) {
         const auto output = prepare();
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
-        const bool succeeded = run(commandLine(tool, python, output));
+        const bool succeeded = runQuietly(commandLine(tool, python, output)).succeeded;
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         state.PauseTiming();
         figures = pngFiles(output);

@@ -5,21 +5,14 @@
 // (tmpfs), which leaves out the file system's share.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
-extern char** environ;
+#include "child_process.h"
 
 namespace {
 
@@ -35,8 +28,6 @@ constexpr int kRuns = 3;
 constexpr double kMicrosPerSecond = 1e6;
 constexpr double kKiBPerMiB = 1024;
 
-fs::path binaryFolder() { return fs::canonical("/proc/self/exe").parent_path(); }
-
 fs::path namesFile() { return fs::path(VELTRONA_SOURCE_DIR) / "bench" / "data" / "names_1000.txt"; }
 
 enum class Tool { veltrona, pangoCairo };
@@ -44,42 +35,13 @@ enum class Place { disk, memory };
 
 constexpr std::string_view kMemoryFolder = "/dev/shm";
 
-// Every folder a run wrote into, removed only when the benchmarks are done. ext4 without a
-// journal passes over inodes freed in the last minutes when it makes a file; deleting a
-// run's 1,000 files right before the next run would bill that run, in system time, for
-// scanning past them, which no player running the tool once pays.
-class ScratchFolders {
-public:
-    ScratchFolders() = default;
-    ScratchFolders(const ScratchFolders&) = delete;
-    ScratchFolders& operator=(const ScratchFolders&) = delete;
-    ~ScratchFolders() {
-        std::error_code ignored;
-        for (const auto& folder : made) fs::remove_all(folder, ignored);
-    }
-
-    // A new folder's path, not yet made, for a run to make and fill.
-    fs::path fresh(Place place) {
-        auto& root = roots[static_cast<std::size_t>(place)];
-        if (root.empty()) {
-            const fs::path parent =
-                place == Place::memory ? fs::path(kMemoryFolder) : fs::temp_directory_path();
-            root = parent / ("veltrona-text-tool-bench-" + std::to_string(getpid()));
-            fs::create_directories(root);
-            made.push_back(root);
-        }
-        return root / ("run-" + std::to_string(++runs));
-    }
-
-private:
-    std::array<fs::path, 2> roots;
-    std::vector<fs::path> made;
-    int runs = 0;
-};
-
 ScratchFolders& scratch() {
-    static ScratchFolders folders;
+    static ScratchFolders folders("veltrona-text-tool-bench");
     return folders;
+}
+
+fs::path folderFor(Place place) {
+    return place == Place::memory ? fs::path(kMemoryFolder) : fs::temp_directory_path();
 }
 
 fs::path executable(Tool tool) {
@@ -100,31 +62,6 @@ double seconds(const timeval& time) {
     return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / kMicrosPerSecond;
 }
 
-struct ChildRun {
-    bool succeeded = false;
-    rusage usage{};
-};
-
-// Runs the command with its output thrown away, and waits for it.
-ChildRun run(const std::vector<std::string>& command) {
-    std::vector<char*> argv;
-    for (const auto& word : command) argv.push_back(const_cast<char*>(word.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ChildRun result;
-    if (spawned != 0) return result;
-    int status = 0;
-    if (wait4(child, &status, 0, &result.usage) != child) return result;
-    result.succeeded = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    return result;
-}
-
 std::size_t pngFiles(const fs::path& folder) {
     std::size_t count = 0;
     for (const auto& entry : fs::directory_iterator(folder)) count += entry.path().extension() == ".png";
@@ -141,15 +78,15 @@ void BM_TextTool(benchmark::State& state, Tool tool, Place place) {
         return;
     }
     // Once untimed, so that every timed run finds the fonts in the page cache alike.
-    run(commandLine(tool, scratch().fresh(place)));
+    runQuietly(commandLine(tool, scratch().fresh(folderFor(place))));
     double user = 0;
     double system = 0;
     long peakKiB = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const auto output = scratch().fresh(place);
+        const auto output = scratch().fresh(folderFor(place));
         state.ResumeTiming();
-        const auto child = run(commandLine(tool, output));
+        const auto child = runQuietly(commandLine(tool, output));
         state.PauseTiming();
         if (!child.succeeded || pngFiles(output) != kNames) {
             state.SkipWithError("the run failed or wrote too few pictures");

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "ascii_name.h"
 #include "path_text.h"
 
 namespace {
@@ -26,12 +27,6 @@ std::optional<FontSource> firstMapping(const std::vector<IndexedFace>& faces,
                                     [&](const IndexedFace& face) { return mapsAll(face, chars); });
     if (found == faces.end()) return std::nullopt;
     return sourceOf(*found);
-}
-
-bool sameAsciiName(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace

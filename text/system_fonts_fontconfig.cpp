@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "ascii_name.h"
 #include "system_fonts.h"
 
 namespace {
@@ -49,12 +50,6 @@ FcOwned<FcPattern> sansSerif(FcConfig* config, const FcCharSet* chars) {
     FcConfigSubstitute(config, pattern.get(), FcMatchPattern);
     FcDefaultSubstitute(pattern.get());
     return pattern;
-}
-
-bool sameAsciiName(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // fontconfig names a font's family in several languages, and may add its typographic family.

@@ -1,11 +1,11 @@
 #include "font_list.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <string_view>
 #include <system_error>
 
+#include "ascii_name.h"
 #include "data_folder.h"
 #include "default_fonts.h"
 #include "path_text.h"
@@ -53,10 +53,8 @@ std::string_view unquoted(std::string_view path) {
 // "Segoe UI" rather than a file: no folder in it, and no font file's ending.
 bool readsAsFamily(std::string_view text) {
     if (text.empty() || text.find_first_of("/\\") != std::string_view::npos) return false;
-    std::string lower(text);
-    for (auto& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     for (const char* ending : {".ttf", ".otf", ".ttc", ".otc"}) {
-        if (lower.ends_with(ending)) return false;
+        if (endsWithAsciiName(text, ending)) return false;
     }
     return true;
 }
