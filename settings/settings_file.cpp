@@ -149,5 +149,5 @@ void writeSettings(const fs::path& file, const Settings& settings) {
         if (error) throw std::runtime_error("cannot write " + quoted(file) + ": " + error.message());
     }
     const auto text = settingsText(settings);
-    pngfile::replaceFile(file, std::vector<unsigned char>(text.begin(), text.end()));
+    files::replaceFile(file, std::vector<unsigned char>(text.begin(), text.end()));
 }

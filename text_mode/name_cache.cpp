@@ -265,7 +265,7 @@ std::uintmax_t storeNameImage(pngfile::PngWriter& writer, const fs::path& folder
     const auto temporary = temporaryFor(target);
     try {
         writer.write(image, offset, temporary);
-    } catch (const pngfile::PngError& e) {
+    } catch (const files::WriteError& e) {
         throw storeFailure(target, e.what());
     }
     const auto bytes = fs::file_size(temporary, error);

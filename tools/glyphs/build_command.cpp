@@ -21,9 +21,9 @@ void refuseUnreplaceableOutputs(const std::vector<GlyphJob>& jobs, const std::fi
     std::size_t count = 0;
     for (const auto& job : jobs) {
         auto path = folder / (job.stem + ".png");
-        auto kind = pngfile::unreplaceableKind(path);
+        auto kind = files::unreplaceableKind(path);
         if (!kind) continue;
-        if (count++ == 0) first = pngfile::refusalMessage(path, *kind);
+        if (count++ == 0) first = files::refusalMessage(path, *kind);
     }
     if (count == 0) return;
     if (count == 2) first += " (1 more glyph file is not a regular file either)";
@@ -33,7 +33,7 @@ void refuseUnreplaceableOutputs(const std::vector<GlyphJob>& jobs, const std::fi
         first += " more glyph files are not regular files either)";
     }
     first += "; nothing was written";
-    throw pngfile::OutputRefused(first);
+    throw files::OutputRefused(first);
 }
 
 bool isRegularFile(const std::filesystem::path& path) {

@@ -36,8 +36,8 @@ struct BuildResult {
 };
 
 // Writes DATA/assets/png/STEM.png for every character asked for that a font has. The
-// progress bar goes to `progressOut`. Throws ToolError, PngError when an image cannot be
-// written, and OutputRefused, before anything is drawn, when something other than a
+// progress bar goes to `progressOut`. Throws ToolError, files::WriteError when an image
+// cannot be written, and files::OutputRefused, before anything is drawn, when something other than a
 // regular file stands where an image goes.
 BuildResult buildGlyphSet(const BuildOptions& options, std::ostream& progressOut);
 

@@ -296,7 +296,7 @@ int reportingFailures(const char* command, std::ostream& err, Work work) {
     try {
         work();
         return kExitOk;
-    } catch (const pngfile::OutputRefused& e) {
+    } catch (const files::OutputRefused& e) {
         err << kProgram << " " << command << ": " << e.what() << "\n";
         return kExitUsage;
     } catch (const BadInput& e) {

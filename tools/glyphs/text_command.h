@@ -23,6 +23,6 @@ struct TextOptions {
 
 // Sets each name as text and writes its image, saying where and how large. Throws BadInput
 // for unusable input (a names file, an output that is not a file or folder as needed),
-// TextError or PngError when fonts cannot be used or a file cannot be written; what stood
+// TextError or files::WriteError when fonts cannot be used or a file cannot be written; what stood
 // at an output path is never lost.
 void runText(const TextOptions& options, std::ostream& out);

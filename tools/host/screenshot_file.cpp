@@ -11,7 +11,7 @@ void checkScreenshotFile(const std::filesystem::path& file) {
     if (std::filesystem::is_directory(file, error)) {
         throw BadInput(name + ": is a folder; --screenshot takes the name of the PNG file to write");
     }
-    if (auto kind = pngfile::unreplaceableKind(file)) throw BadInput(pngfile::refusalMessage(file, *kind));
+    if (auto kind = files::unreplaceableKind(file)) throw BadInput(files::refusalMessage(file, *kind));
     auto folder = file.parent_path();
     if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
         throw BadInput(name + ": cannot write the screenshot: there is no folder " + displayText(folder));

@@ -12,7 +12,7 @@ ScreenshotReport writeScreenshot(const DrawnFrame& frame, const std::filesystem:
     paintDraws(picture, frame, cache);
     try {
         pngfile::PngWriter().write(picture, file);
-    } catch (const pngfile::OutputRefused& e) {
+    } catch (const files::OutputRefused& e) {
         throw BadInput(e.what());
     }
     return {cache.filesShown(), cache.failures(), cache.overBudget()};

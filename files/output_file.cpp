@@ -16,9 +16,9 @@
 #endif
 
 #include "file_kind.h"
-#include "png_error.h"
+#include "file_error.h"
 
-namespace pngfile {
+namespace files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -89,14 +89,14 @@ void replaceFile(const fs::path& path, const std::vector<unsigned char>& bytes, 
     if (!file) {
         const int why = errno;
         fs::remove(temporary, error);
-        throw PngError(cannotWrite(path, std::strerror(why)));
+        throw WriteError(cannotWrite(path, std::strerror(why)));
     }
     fs::rename(temporary, path, error);
     if (error) {
         const auto why = error.message();
         fs::remove(temporary, error);
-        throw PngError(cannotWrite(path, why));
+        throw WriteError(cannotWrite(path, why));
     }
 }
 
-}  // namespace pngfile
+}  // namespace files

@@ -129,7 +129,7 @@ void PngWriter::write(const RgbaImage& image, const ImageOffset* offset, const s
     encoded.clear();
     const bool done = encodePng(image, encodingFor(packing, asGrey), offset, rows.data(), &memory, &encoded);
     if (!done) throw PngError("libpng failed to encode " + quoted(path));
-    replaceFile(path, encoded, flush);
+    files::replaceFile(path, encoded, flush);
 }
 
 }  // namespace pngfile

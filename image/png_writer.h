@@ -39,9 +39,10 @@ public:
     // `flush`: each file reaches the disk before it is renamed into place (replaceFile).
     explicit PngWriter(PngPacking packing = PngPacking::fast, bool flush = false) : packing(packing), flush(flush) {}
 
-    // Replaces the file or creates it, as replaceFile does: throws OutputRefused when
-    // something other than a regular file stands at the path, and PngError naming the file
-    // when it cannot be written, in both cases leaving what was there.
+    // Replaces the file or creates it, as replaceFile does: throws files::OutputRefused
+    // when something other than a regular file stands at the path, and files::WriteError
+    // (PngError when libpng fails) naming the file when it cannot be written, in both
+    // cases leaving what was there.
     void write(const RgbaImage& image, const std::filesystem::path& path);
     void write(const RgbaImage& image, const ImageOffset& offset, const std::filesystem::path& path);
 

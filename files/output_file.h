@@ -10,7 +10,7 @@
 
 #include "path_text.h"
 
-namespace pngfile {
+namespace files {
 
 // What stands at `path` when it is something a writer must not replace: "a folder",
 // "a symbolic link", "a device", "a named pipe" ... Nothing when the path is free or holds
@@ -23,11 +23,11 @@ std::optional<std::string> unreplaceableKind(const std::filesystem::path& path);
 std::string refusalMessage(const std::filesystem::path& path, const std::string& kind);
 
 // Replaces the file at `path` with `bytes`, or creates it. Throws OutputRefused when
-// something other than a regular file stands there, and PngError naming the path when it
+// something other than a regular file stands there, and WriteError naming the path when it
 // cannot be written; either way the old file is left whole and no temporary file remains.
 // With `flush`, the bytes reach the disk before the rename, so that a power cut leaves the
 // old file or the new one, never an empty one: for files read back later, not for thousands
 // made at once.
 void replaceFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes, bool flush = false);
 
-}  // namespace pngfile
+}  // namespace files

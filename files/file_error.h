@@ -2,17 +2,17 @@
 
 #include <stdexcept>
 
-namespace pngfile {
+namespace files {
 
-// A PNG file that cannot be written; the message names the file.
-struct PngError : std::runtime_error {
+// A file that cannot be written; the message names the file.
+struct WriteError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
 // An output path where something other than a regular file stands (a folder, a link, a
 // device), which a writer leaves as it is. The message is one line naming the path.
-struct OutputRefused : PngError {
-    using PngError::PngError;
+struct OutputRefused : WriteError {
+    using WriteError::WriteError;
 };
 
-}  // namespace pngfile
+}  // namespace files

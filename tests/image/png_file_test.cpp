@@ -296,7 +296,7 @@ TEST_F(PngFile, FailedWriteKeepsTheOldFile) {
     };
     {
         FileSizeLimit limit(4096);
-        EXPECT_THROW(pngfile::PngWriter().write(image, file), pngfile::PngError);
+        EXPECT_THROW(pngfile::PngWriter().write(image, file), files::WriteError);
     }
     EXPECT_EQ(contents(file), "old picture");
     EXPECT_EQ(folderContents(), std::vector<std::string>{"image.png"});
@@ -323,7 +323,7 @@ TEST_P(PngOutputRefused, WithOneLineNamingThePath) {
     try {
         pngfile::PngWriter().write(gradient(2, 2), file);
         FAIL() << "wrote over " << c.label;
-    } catch (const pngfile::OutputRefused& e) {
+    } catch (const files::OutputRefused& e) {
         EXPECT_EQ(std::string(e.what()),
                   file.string() + ": is " + c.kind + ", not a regular file; it is left as it is");
     }
