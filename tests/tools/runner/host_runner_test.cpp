@@ -73,7 +73,7 @@ void expectSameTrace(const std::string& expected, const std::string& actual, con
                   << ")";
 }
 
-const std::string kScenarios = "tests/tools/host/scenarios/";
+const std::string kScenarios = "tests/tools/runner/scenarios/";
 
 struct GoldenCase {
     std::string label{};

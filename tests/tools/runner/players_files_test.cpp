@@ -79,7 +79,7 @@ fs::path freshData(const std::string& label) {
     const auto scratch = fs::current_path() / "players_files_test.work" / label;
     fs::remove_all(scratch);
     fs::create_directories(scratch);
-    fs::copy(kSource / "tests/tools/host/scenarios/text_data", scratch / "data", fs::copy_options::recursive);
+    fs::copy(kSource / "tests/tools/runner/scenarios/text_data", scratch / "data", fs::copy_options::recursive);
     return scratch / "data";
 }
 
