@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "GlyphCodeSplitter.h"
+#include "glyph_code_splitter.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "drawn_glyphs.h"
 
-#include "GlyphCodeSplitter.h"
+#include "glyph_code_splitter.h"
 #include "name_limits.h"
 #include "zero_width.h"
 

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <system_error>
 
-#include "GlyphCodeSplitter.h"
+#include "glyph_code_splitter.h"
 #include "utf8.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "RosterEntry.h"
+#include "roster_entry.h"
 #include "actors.h"
 
 struct PresentPlayer {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "GameWrapper.h"
-#include "RosterEntry.h"
+#include "roster_entry.h"
 #include "player_glyphs.h"
 
 // The scoreboard rows the overlay draws, and the glyphs their names are drawn with.

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "GlyphCodeSplitter.h"
+#include "glyph_code_splitter.h"
 #include "glyph_file.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "GlyphCodeSplitter.h"
+#include "glyph_code_splitter.h"
 #include "glyph_code_shape.h"
 
 namespace {

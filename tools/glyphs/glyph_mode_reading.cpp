@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "GlyphCodeSplitter.h"
+#include "glyph_code_splitter.h"
 #include "default_ignorable.h"
 #include "emoji_presentation.h"
 #include "glyph_file.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "GlyphCodeSplitter.h"
+#include "glyph_code_splitter.h"
 #include "glyph_file.h"
 
 namespace hostrun {

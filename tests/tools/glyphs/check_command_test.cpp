@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "GlyphCodeSplitter.h"
+#include "glyph_code_splitter.h"
 #include "build_line.h"
 #include "cli.h"
 #include "glyph_files.h"

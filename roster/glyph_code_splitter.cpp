@@ -1,4 +1,4 @@
-#include "GlyphCodeSplitter.h"
+#include "glyph_code_splitter.h"
 
 #include <algorithm>
 #include <charconv>
