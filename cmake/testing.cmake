@@ -14,6 +14,8 @@ include(GoogleTest)
 function(veltrona_add_gtest target)
   veltrona_warnings(${target})
   target_link_libraries(${target} PRIVATE GTest::gtest GTest::gmock GTest::gtest_main)
+  # The helpers every test may share: scratch folders, fixtures, the fonts tests draw with.
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 180

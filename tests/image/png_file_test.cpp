@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -20,6 +19,7 @@
 #include "png_error.h"
 #include "png_reader.h"
 #include "png_writer.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -29,16 +29,6 @@ namespace fs = std::filesystem;
 // the folder shows.
 class PngFile : public testing::Test {
 protected:
-    PngFile() {
-        folder = fs::temp_directory_path() / ("veltrona-png-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder);
-        file = folder / "image.png";
-    }
-    ~PngFile() override {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-
     std::vector<std::string> folderContents() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder))
@@ -47,8 +37,9 @@ protected:
         return names;
     }
 
-    fs::path folder;
-    fs::path file;
+    ScratchFolder scratch;
+    const fs::path folder = scratch.path();
+    const fs::path file = folder / "image.png";
 };
 
 std::string contents(const fs::path& path) {

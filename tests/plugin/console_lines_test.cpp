@@ -61,13 +61,12 @@ TEST_F(ConsoleLines, AtMostSixteenPlayersAMatchThenOneLineForTheRest) {
 }
 
 TEST_F(ConsoleLines, NamesWhoseGlyphsAreAllThereSayNothing) {
-    auto folder = std::filesystem::temp_directory_path() / "veltrona-console-lines";
+    const auto folder = scratch.path() / "all-there";
     std::filesystem::create_directories(folder / "assets" / "png");
     std::ofstream(folder / "assets" / "png" / "65.png") << "png";
     world.dataFolder = folder;
     world.players = {human("a", "AA", 1)};
     plugin.onLoad();
-    std::filesystem::remove_all(folder);
     EXPECT_EQ(logLines(), (std::vector<std::string>{"Veltrona: on, scaled layout"}));
 }
 
@@ -86,18 +85,15 @@ class GlyphFolder : public PluginFixture, public testing::WithParamInterface<Gly
 
 TEST_P(GlyphFolder, IsCheckedAtActivation) {
     const auto& c = GetParam();
-    // A folder per case: the cases may run at once.
-    auto data = std::filesystem::temp_directory_path() / (std::string("veltrona-glyph-folder-") + c.label);
-    std::filesystem::remove_all(data);
+    const auto data = scratch.path() / "without-set";
     std::filesystem::create_directories(data);
     if (c.makeFolder) std::filesystem::create_directories(data / "assets" / "png");
     if (c.file != nullptr) std::ofstream(data / "assets" / "png" / c.file) << "x";
-    writeFontList(data, {kTestFont});
+    writeFontList(data, {kDejaVuSans});
     world.dataFolder = data;
     plugin.onLoad();
     if (c.textChosen) world.runCommand("Veltrona text");
     plugin.onUnload();
-    std::filesystem::remove_all(data);
     auto lines = logLines();
     ASSERT_GE(lines.size(), 1u);
     std::vector<std::string> folderLines;

@@ -20,12 +20,10 @@ namespace {
 namespace fs = std::filesystem;
 using sim::Op;
 
-const char kCjkFont[] = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
-
 class TextNames : public PluginFixture {
 protected:
     TextNames() {
-        listFonts({kTestFont, kCjkFont});
+        listFonts({kDejaVuSans, kNotoSansCjk});
         world.players = {human("a", "Ann", 0, 30), human("b", "たなか", 1, 20), human("c", "Zoë", 1, 10)};
     }
 
@@ -206,7 +204,7 @@ TEST_F(TextNames, WithoutFontsTheNamesStayDrawnFromGlyphFiles) {
 // the other fonts still serve.
 TEST_F(TextNames, AListedFileThatIsNoFontIsToldByItsLine) {
     const auto junk = world.dataFolder / "veltrona" / "junk.ttf";
-    listFonts({kTestFont, sim::utf8(junk)});
+    listFonts({kDejaVuSans, sim::utf8(junk)});
     std::ofstream(junk, std::ios::binary) << "not a font at all";
     openWithText();
     plugin.waitForTextWork();
@@ -221,7 +219,7 @@ TEST_F(TextNames, AListedFileThatIsNoFontIsToldByItsLine) {
 // Opening the fonts is the worker's: the command answers at once, however long the list (one
 // font named 1,000 times, opened once).
 TEST_F(TextNames, TheSwitchLeavesTheFontsToTheWorker) {
-    std::vector<std::string> fonts(1000, kCjkFont);
+    std::vector<std::string> fonts(1000, kNotoSansCjk);
     listFonts(fonts);
     plugin.onLoad();
     world.runCommand("Veltrona text");

@@ -1,7 +1,7 @@
 #include <fstream>
 
 #include "drawn_glyphs.h"
-
+#include "scratch_folder.h"
 #include "world_fixture.h"
 
 namespace {
@@ -316,13 +316,13 @@ INSTANTIATE_TEST_SUITE_P(
 // The data folder is a wide path; a Japanese user name in it must reach the file system
 // intact on every platform.
 TEST_F(TeamChange, NonAsciiDataFolderReachesTheImageFiles) {
-    auto folder = std::filesystem::temp_directory_path() / std::filesystem::path(u8"veltrona-テスト-データ");
+    const ScratchFolder scratch("veltrona-\u30c6\u30b9\u30c8-\u30c7\u30fc\u30bf");
+    const auto& folder = scratch.path();
     std::filesystem::create_directories(folder / "assets" / "png");
     std::ofstream(folder / "assets" / "png" / "65.png") << "png";
     world.dataFolder = folder;
     world.players = {human("p", "AB", 0)};
     teamChange();
-    std::filesystem::remove_all(folder);
 
     ASSERT_EQ(world.images.size(), 2u);
     EXPECT_EQ(world.images.at(0).path, folder / "assets" / "png" / "65.png");

@@ -6,10 +6,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "scratch_folder.h"
 
 namespace {
 
@@ -18,16 +19,6 @@ namespace fs = std::filesystem;
 // A data folder of its own, so that whatever else a writer leaves in it shows.
 class SettingsFolder : public testing::Test {
 protected:
-    SettingsFolder() {
-        data = fs::temp_directory_path() / ("veltrona-settings-" + std::to_string(std::random_device{}()));
-        fs::create_directories(data);
-        file = data / "settings.txt";
-    }
-    ~SettingsFolder() override {
-        std::error_code ignored;
-        fs::remove_all(data, ignored);
-    }
-
     void write(const std::string& bytes) const { std::ofstream(file, std::ios::binary) << bytes; }
 
     std::vector<fs::path> everything() const {
@@ -36,8 +27,9 @@ protected:
         return paths;
     }
 
-    fs::path data;
-    fs::path file;
+    ScratchFolder scratch;
+    fs::path data = scratch.path();
+    fs::path file = data / "settings.txt";
 };
 
 const Settings kDefaults{};

@@ -22,6 +22,7 @@
 #include "module_loader.h"
 #include "random_scenario.h"
 #include "run_program.h"
+#include "scratch_folder.h"
 #include "test_files.h"
 #include "trace_properties.h"
 
@@ -78,7 +79,6 @@ std::string rerun(std::uint64_t seed, std::uint64_t steps) {
 // Plays one seed's match; true when it held.
 bool playSeed(std::uint64_t seed, std::uint64_t steps, const fs::path& work, soak::TraceCounts& total) {
     auto folder = work / ("seed-" + std::to_string(seed));
-    fs::remove_all(folder);
     // A glyph set of one file that draws no character: the plugin draws glyphs whose files are
     // missing, as it must. Without any set it would set names as text where the machine has fonts.
     fs::create_directories(folder / "data" / "assets" / "png");
@@ -122,7 +122,8 @@ bool playSeed(std::uint64_t seed, std::uint64_t steps, const fs::path& work, soa
 
 TEST(Soak, RandomMatchesKeepEveryTraceProperty) {
     auto s = settings();
-    auto work = fs::current_path() / "soak_test.work";
+    // Kept when a seed fails, with that seed's match and trace; each seed that holds is removed.
+    const ScratchFolder work;
     auto start = std::chrono::steady_clock::now();
     auto more = [&](std::uint64_t played) {
         if (s.duration) return std::chrono::steady_clock::now() - start < *s.duration;
@@ -133,7 +134,7 @@ TEST(Soak, RandomMatchesKeepEveryTraceProperty) {
     std::uint64_t played = 0;
     std::uint64_t failed = 0;
     for (auto seed = s.firstSeed; more(played); ++seed, ++played) {
-        if (!playSeed(seed, s.steps, work, total)) ++failed;
+        if (!playSeed(seed, s.steps, work.path(), total)) ++failed;
     }
 
     std::cout << "soak: seeds " << s.firstSeed << " to " << s.firstSeed + played - 1 << " (" << played

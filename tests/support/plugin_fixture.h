@@ -2,7 +2,6 @@
 
 // A plugin object wired to the simulated game as the host wires one before onLoad.
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -10,22 +9,9 @@
 #include <vector>
 
 #include "Veltrona.h"
+#include "debian_fonts.h"
+#include "scratch_folder.h"
 #include "world_fixture.h"
-
-// A data folder of the running test's own, not there yet: the plugin keeps the player's
-// choices and its name images in it, and tests run side by side.
-inline std::filesystem::path testDataFolder() {
-    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(test->test_suite_name()) + "." + test->name();
-    std::replace(name.begin(), name.end(), '/', '_');
-    auto folder = std::filesystem::current_path() / "plugin_data.work" / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder / "D";
-}
-
-// A font every test machine has; under Wine the path names the same file.
-inline constexpr char kTestFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 // veltrona/fonts.txt in `dataFolder`, a font a line.
 inline void writeFontList(const std::filesystem::path& dataFolder, const std::vector<std::string>& fonts) {
@@ -45,7 +31,8 @@ inline void writeGlyphSet(const std::filesystem::path& dataFolder) {
 class PluginFixture : public WorldFixture {
 protected:
     PluginFixture() {
-        world.dataFolder = testDataFolder();
+        // Not there yet: the plugin makes its own folder in it.
+        world.dataFolder = scratch.path() / "D";
         writeGlyphSet(world.dataFolder);
         plugin.cvarManager = std::make_shared<CVarManagerWrapper>(world.address());
         plugin.gameWrapper = std::make_shared<GameWrapper>(world.address());
@@ -53,5 +40,9 @@ protected:
 
     std::vector<std::string> rosterKeys() const { return keysOf(plugin.roster()); }
 
+    // The test's own folder, for the data folder and any other: the plugin keeps the player's
+    // choices and its name images in the data folder, and tests run side by side. Declared
+    // before the plugin, so that it goes only once the plugin is gone.
+    ScratchFolder scratch;
     Veltrona plugin;
 };

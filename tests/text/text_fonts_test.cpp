@@ -7,11 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <random>
 #include <span>
 #include <string>
 
+#include "debian_fonts.h"
 #include "name_layout.h"
+#include "scratch_folder.h"
 #include "text_error.h"
 
 namespace {
@@ -27,19 +28,16 @@ struct RefusedChainCase {
 class RefusedChain : public testing::TestWithParam<RefusedChainCase> {};
 
 TEST_P(RefusedChain, NamesTheFont) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("veltrona-text-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder);
-    const auto font = folder / "font.ttf";
+    const ScratchFolder folder;
+    const auto font = folder.path() / "font.ttf";
     if (!GetParam().content.empty()) std::ofstream(font, std::ios::binary) << GetParam().content;
     try {
-        TextFonts fonts({{"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 0}, {font, 0}});
+        TextFonts fonts({{kDejaVuSans, 0}, {font, 0}});
         ADD_FAILURE() << "opened " << font;
     } catch (const TextError& e) {
         EXPECT_NE(std::string(e.what()).find("font.ttf"), std::string::npos) << e.what();
         EXPECT_NE(std::string(e.what()).find(GetParam().says), std::string::npos) << e.what();
     }
-    std::filesystem::remove_all(folder);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fonts, RefusedChain,
@@ -51,13 +49,10 @@ INSTANTIATE_TEST_SUITE_P(Fonts, RefusedChain,
 
 TEST(TextFonts, AnEmptyChainIsRefused) { EXPECT_THROW(TextFonts({}), TextError); }
 
-
-
 // After the chain, the machine's fonts: each set of characters is asked for once, a font file
 // is opened once however many characters it serves, and what it sets is drawn with it.
 class SystemFallback : public testing::Test {
 protected:
-    static constexpr char kCjk[] = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
     static constexpr char kSinhala[] = "/usr/share/fonts/truetype/noto/NotoSansSinhala-Regular.ttf";
 
     SystemFallback() {
@@ -68,7 +63,7 @@ protected:
         });
     }
 
-    TextFonts fonts{{{kCjk, 0}}};
+    TextFonts fonts{{{kNotoSansCjk, 0}}};
     int asked = 0;
 };
 

@@ -5,15 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
-#include <string_view>
 #include <fstream>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "debian_fonts.h"
 #include "default_fonts.h"
 #include "path_text.h"
-#include "scratch_data.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ protected:
         return displayText(font);
     }
 
-    ScratchData data;
+    ScratchFolder data;
 };
 
 TEST_F(FontListFolder, GivesTheListedFontsThatExist) {
@@ -124,8 +125,10 @@ INSTANTIATE_TEST_SUITE_P(
                         "(Notepad: Save as, Encoding: UTF-8)"}},
         PlayerListCase{"quoted", [](const std::string& font) { return "\"" + font + "\"\n \"" + font + "\" |1\n"; },
                        2, {}},
-        PlayerListCase{"the_same_font_500_times", [](const std::string& font) { return repeated(font, 500); }, 1,
-                       {}}),
+        // Relative to the list's folder, so that 500 lines stay within the list's 64 KiB
+        // however deep the test's folder lies.
+        PlayerListCase{"the_same_font_500_times",
+                       [](const std::string&) { return repeated("../DejaVuSans.ttf", 500); }, 1, {}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // A line naming a family rather than a file is looked up among the installed fonts; a path

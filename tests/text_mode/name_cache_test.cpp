@@ -17,8 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "debian_fonts.h"
 #include "png_reader.h"
-#include "scratch_data.h"
+#include "scratch_folder.h"
 #include "text_fonts.h"
 
 namespace {
@@ -81,7 +82,7 @@ TEST(NameCache, IsInVeltronasFolder) {
 std::string identityOf(const std::vector<FontSource>& chain) { return fontsIdentity(TextFonts(chain)); }
 
 TEST(FontsIdentity, IsTheFontsNotWhereTheyLie) {
-    ScratchData scratch;
+    ScratchFolder scratch;
     const auto copy = scratch.path() / "elsewhere" / "renamed.ttf";
     fs::create_directories(copy.parent_path());
     fs::copy_file(kDejaVuSans, copy);
@@ -123,7 +124,7 @@ protected:
 
     fs::path folder() const { return scratch.path() / "cache"; }
 
-    ScratchData scratch;
+    ScratchFolder scratch;
     fs::file_time_type now = fs::file_time_type::clock::now();
 };
 
@@ -291,7 +292,7 @@ struct FailedStoreCase {
 class FailedStore : public testing::TestWithParam<FailedStoreCase> {};
 
 TEST_P(FailedStore, NamesTheFileAndLeavesNoTemporaryFile) {
-    ScratchData scratch;
+    ScratchFolder scratch;
     pngfile::PngWriter writer;
     auto folder = scratch.path() / "cache";
     if (GetParam().folderUnderAFile) {

@@ -415,7 +415,7 @@ TEST(CheckBuildLine, DrawsExactlyWhatIsMissing) {
     EXPECT_EQ(output.find("U+FE0F"), std::string::npos) << output;
 
     auto build = shellWords(lastLine.substr(0, lastLine.size() - 1));
-    for (const char* font : {"-f", kCjkFont, "--fallback", kTextFont, "--fallback", kEmojiFont})
+    for (const char* font : {"-f", kNotoSansCjk, "--fallback", kDejaVuSans, "--fallback", kNotoColorEmoji})
         build.push_back(font);
     ASSERT_EQ(runCommand(build, output), 0) << output;
     EXPECT_NE(output.find("Wrote 6 glyph images"), std::string::npos) << output;
@@ -542,7 +542,7 @@ INSTANTIATE_TEST_SUITE_P(
                     2,
                     "veltrona-glyphs check: names file '{data}/notepad.txt' is UTF-16"},
         CommandCase{"build_names_file_utf16",
-                    {"build", "-d", "{data}", "-f", kCjkFont, "--names", "{data}/notepad.txt"},
+                    {"build", "-d", "{data}", "-f", kNotoSansCjk, "--names", "{data}/notepad.txt"},
                     2,
                     "veltrona-glyphs build: names file '{data}/notepad.txt' is UTF-16"},
         CommandCase{"build_data_folder_a_file",
@@ -560,11 +560,11 @@ INSTANTIATE_TEST_SUITE_P(
                     2,
                     "veltrona-glyphs build: font '{data}' is a folder, not a font file"},
         CommandCase{"build_missing_face",
-                    {"build", "-d", "{data}", "-f", kCjkFont, "--face", "99", "-c", "U+41"},
+                    {"build", "-d", "{data}", "-f", kNotoSansCjk, "--face", "99", "-c", "U+41"},
                     2,
                     "numbered 0 to 9; there is no face 99"},
         CommandCase{"build_writes",
-                    {"build", "-d", "{data}", "-f", kCjkFont, "-s", "ascii", "-c", "U+3042"},
+                    {"build", "-d", "{data}", "-f", kNotoSansCjk, "-s", "ascii", "-c", "U+3042"},
                     0,
                     "Wrote 96"}));
 
@@ -572,11 +572,11 @@ INSTANTIATE_TEST_SUITE_P(
 // the command line refuses it as it is read). FreeType would read it as face 1.
 #if LONG_MAX > 2147483647L
 INSTANTIATE_TEST_SUITE_P(Longs, GlyphCommands,
-                         testing::Values(CommandCase{
-                             "build_face_past_31_bits",
-                             {"build", "-d", "{data}", "-f", kCjkFont, "--face", "2147483649", "-c", "U+41"},
-                             2,
-                             "numbered 0 to 9; there is no face 2147483649"}));
+                         testing::Values(CommandCase{"build_face_past_31_bits",
+                                                     {"build", "-d", "{data}", "-f", kNotoSansCjk, "--face",
+                                                      "2147483649", "-c", "U+41"},
+                                                     2,
+                                                     "numbered 0 to 9; there is no face 2147483649"}));
 #endif
 
 #if !defined(_WIN32)

@@ -27,7 +27,7 @@ protected:
 
     BuildOptions withEmojiFallback() const {
         BuildOptions options = cjkOptions();
-        options.fallbacks = {{kEmojiFont, 0}};
+        options.fallbacks = {{kNotoColorEmoji, 0}};
         return options;
     }
 
@@ -110,7 +110,7 @@ TEST_F(ColourGlyphs, EdgesAreAntiAliasedWithoutDarkFringes) {
 // lacks, stays with the text font.
 TEST_F(ColourGlyphs, EmojiComeFromTheColourFontBeforeEarlierFallbacks) {
     BuildOptions options = cjkOptions();
-    options.fallbacks = {{kTextFont, 0}, {kEmojiFont, 0}};
+    options.fallbacks = {{kDejaVuSans, 0}, {kNotoColorEmoji, 0}};
     auto result = build({"U+2B50", "U+2764", "U+2192"}, options);
     EXPECT_EQ(result.writtenPerFont, (std::vector<std::size_t>{1, 0, 2}));
     auto star = inkColours(image("2b50"));
@@ -168,7 +168,7 @@ TEST_F(ColourGlyphs, LayeredFontDrawsEmojiAsAFallback) {
 
 TEST_F(ColourGlyphs, BitmapFontCanBeTheMainFont) {
     BuildOptions options;
-    options.font = {kEmojiFont, 0};
+    options.font = {kNotoColorEmoji, 0};
     auto result = build({"U+1F680", "U+41"}, options);
     EXPECT_EQ(result.written, 1u);
     EXPECT_EQ(result.missing, std::vector<CodePoint>{U'A'});

@@ -165,7 +165,7 @@ TEST(BlankCharacters, AreClearImagesOfTheirCellAndNeverMissing) {
     ScratchFolder data;
     BuildOptions options;
     options.dataFolder = data.path();
-    options.font = {kTextFont, 0};
+    options.font = {kDejaVuSans, 0};
     for (auto cp : blankCharacters()) options.characters.ranges.push_back(formatCodePoint(cp));
     std::ostringstream progress;
     const auto result = buildGlyphSet(options, progress);

@@ -51,9 +51,9 @@ protected:
         windows = new ScratchFolder;
         const auto fonts = windows->path() / "Fonts";
         std::filesystem::create_directories(fonts);
-        std::filesystem::copy_file(kCjkFont, fonts / "YuGothR.ttc");
-        std::filesystem::copy_file(kTextFont, fonts / "seguisym.ttf");
-        std::filesystem::copy_file(kEmojiFont, fonts / "seguiemj.ttf");
+        std::filesystem::copy_file(kNotoSansCjk, fonts / "YuGothR.ttc");
+        std::filesystem::copy_file(kDejaVuSans, fonts / "seguisym.ttf");
+        std::filesystem::copy_file(kNotoColorEmoji, fonts / "seguiemj.ttf");
         _wputenv_s(L"WINDIR", windows->path().c_str());
     }
     static void TearDownTestSuite() {
@@ -104,14 +104,14 @@ INSTANTIATE_TEST_SUITE_P(
                                "2 of them from the fallback Noto Color Emoji"}},
                     // A font of one's own means that font alone.
                     ChainCase{
-                        "given_font_alone", {"--font", kCjkFont}, {"Wrote 1", "U+0141, U+2764, U+1F600"}},
+                        "given_font_alone", {"--font", kNotoSansCjk}, {"Wrote 1", "U+0141, U+2764, U+1F600"}},
                     // Given fallbacks replace the default ones, in the given order.
                     ChainCase{"given_fallbacks_in_their_order",
-                              {"--fallback", kEmojiFont, "--fallback", kTextFont},
+                              {"--fallback", kNotoColorEmoji, "--fallback", kDejaVuSans},
                               {"Wrote 4", "2 of them from the fallback Noto Color Emoji",
                                "1 of them from the fallback DejaVu Sans"}},
                     ChainCase{"given_fallback_replaces_the_defaults",
-                              {"--fallback", kEmojiFont},
+                              {"--fallback", kNotoColorEmoji},
                               {"Wrote 3", "2 of them from the fallback Noto Color Emoji", "U+0141"}}));
 
 #if defined(_WIN32)

@@ -23,8 +23,8 @@
 
 namespace {
 
-constexpr const char* kCollection = kCjkFont;
-constexpr const char* kSingleFont = kTextFont;
+constexpr const char* kCollection = kNotoSansCjk;
+constexpr const char* kSingleFont = kDejaVuSans;
 
 // A copy of a font cut after `keep` bytes; negative counts from the end.
 struct CutCase {

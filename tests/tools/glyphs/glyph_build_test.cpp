@@ -159,7 +159,7 @@ TEST_F(GlyphBuild, AccentedLetterAloneLeavesTheAsciiFileAlone) {
 TEST_F(GlyphBuild, FallbackFontDrawsWhatTheMainFontLacksOnTheSameBaseline) {
     BuildOptions options = cjkOptions();
     options.dataFolder = data.path();
-    options.fallbacks = {{kTextFont, 0}};
+    options.fallbacks = {{kDejaVuSans, 0}};
     options.characters.ranges = {"U+4C", "U+141"};  // L, and L with stroke, which Noto Sans CJK lacks
     std::ostringstream progress;
     auto result = buildGlyphSet(options, progress);
@@ -175,7 +175,7 @@ TEST_F(GlyphBuild, FallbackFontDrawsWhatTheMainFontLacksOnTheSameBaseline) {
 TEST_F(GlyphBuild, GlyphsFittedIntoTheirCellsAreCounted) {
     BuildOptions options = cjkOptions();
     options.dataFolder = data.path();
-    options.fallbacks = {{kArabicFont, 0}};
+    options.fallbacks = {{kNotoSansArabic, 0}};
     options.characters.ranges = {"U+627", "U+62C"};
     std::ostringstream progress;
     auto result = buildGlyphSet(options, progress);
@@ -225,7 +225,7 @@ TEST_P(MissingOnlyBuild, DrawsWhatIsNotThereAndLeavesTheRest) {
     std::ofstream(names, std::ios::binary) << "AB\n\xE3\x81\x82\xC4\x85\xCD\xB8\n";
     BuildOptions options = cjkOptions();
     options.dataFolder = data.path();
-    options.fallbacks = {{kTextFont, 0}};
+    options.fallbacks = {{kDejaVuSans, 0}};
     options.characters.namesFile = names;
     options.onlyMissing = true;
     std::ostringstream progress;
@@ -299,8 +299,8 @@ TEST_F(GlyphBuild, OutputThatIsNotARegularFileRefusesTheWholeBuild) {
     std::filesystem::create_symlink("elsewhere.png", file("65"));
     std::filesystem::create_directory(file("67"));
 
-    std::vector<const char*> argv{"veltrona-glyphs", "build",    "-d", data.path().c_str(),
-                                  "-c",              "U+41-U+43", "-f", kCjkFont};
+    std::vector<const char*> argv{"veltrona-glyphs", "build", "-d",        data.path().c_str(), "-c",
+                                  "U+41-U+43",       "-f",    kNotoSansCjk};
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(runCli(static_cast<int>(argv.size()), argv.data(), out, err, false), 2);

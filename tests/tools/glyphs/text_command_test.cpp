@@ -39,8 +39,8 @@ Run run(std::vector<std::string> args) {
 TEST(TextCommand, WritesOneNameAsOnePicture) {
     ScratchFolder folder;
     const auto file = folder.path() / "name.png";
-    const auto result =
-        run({"text", "Rex\xF0\x9F\x94\xA5", "-o", file.string(), "-f", kCjkFont, "--fallback", kEmojiFont});
+    const auto result = run({"text", "Rex\xF0\x9F\x94\xA5", "-o", file.string(), "-f", kNotoSansCjk,
+                             "--fallback", kNotoColorEmoji});
     ASSERT_EQ(result.status, 0) << result.err;
     const auto png = readPng(file);
     EXPECT_EQ(png.height, kDefaultTextSize);
@@ -54,7 +54,7 @@ TEST(TextCommand, WritesANamesFileIntoAFolderNumberedInOrder) {
     std::ofstream(folder.path() / "names.txt") << "Rex\n\xD0\x92\xD0\xB0\xD0\xBD\xD1\x8F\n";
     const auto pictures = folder.path() / "pictures";
     const auto result = run({"text", "--names", (folder.path() / "names.txt").string(), "-o",
-                             pictures.string(), "--size", "30", "-f", kCjkFont});
+                             pictures.string(), "--size", "30", "-f", kNotoSansCjk});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(readPng(pictures / "1.png").height, 30);
     EXPECT_EQ(readPng(pictures / "2.png").height, 30);
@@ -72,7 +72,7 @@ class TextRefused : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(TextRefused, WithStatusTwoAndOneLine) {
     ScratchFolder folder;
-    std::vector<std::string> args{"text", "-f", kCjkFont};
+    std::vector<std::string> args{"text", "-f", kNotoSansCjk};
     for (auto arg : GetParam().args) {
         if (arg == "{out}") arg = folder.path().string();
         args.push_back(arg);
@@ -94,8 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A name set as text is as big as its glyph files: at their height, the engine sizes the
 // main font as the glyph tool does. (It sits a little higher, with its capitals centred.)
 TEST(TextCommand, NamesAreAsBigAsGlyphFiles) {
-    TextFonts fonts({{kCjkFont, 0}});
-    FontFace face({kCjkFont, 0});
+    TextFonts fonts({{kNotoSansCjk, 0}});
+    FontFace face({kNotoSansCjk, 0});
     const auto files = rasterMetrics(face.face());
     const auto text = nameMetrics(fonts, glyph_geometry::kImageHeight);
     EXPECT_EQ(text.pixelsPerEm, files.pixelsPerEm);

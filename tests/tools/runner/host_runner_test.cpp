@@ -19,6 +19,7 @@
 
 #include "module_loader.h"
 #include "run_program.h"
+#include "scratch_folder.h"
 #include "test_files.h"
 
 #if !defined(_WIN32)
@@ -41,14 +42,6 @@ fs::path runner() { return hostrun::executableDir() / (std::string("veltrona-hos
 
 fs::path besideRunner(const std::string& moduleStem) {
     return hostrun::executableDir() / hostrun::moduleFileName(moduleStem);
-}
-
-// A fresh folder for one case's files, under the working folder.
-fs::path scratchFolder(const std::string& name) {
-    auto folder = fs::current_path() / "host_runner_test.work" / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -97,7 +90,8 @@ class GoldenTrace : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GoldenTrace, MatchesTheGoldenFile) {
     const auto& c = GetParam();
-    auto scratch = scratchFolder(c.label);
+    const ScratchFolder scratchFolder;
+    const auto& scratch = scratchFolder.path();
     auto trace = scratch / "trace.jsonl";
     std::vector<std::string> arguments;
     if (c.nonAsciiFolders) {
@@ -295,7 +289,8 @@ class BadInput : public testing::TestWithParam<BadInputCase> {};
 
 TEST_P(BadInput, IsRefusedWithOneLineNamingItAndStatus2) {
     const auto& c = GetParam();
-    auto scratch = scratchFolder("bad_input_" + c.label);
+    const ScratchFolder scratchFolder;
+    const auto& scratch = scratchFolder.path();
     if (c.scenario) writeFile(scratch / "bad.json", *c.scenario);
     if (c.prepare) c.prepare(scratch);
     std::vector<std::string> arguments;
@@ -606,7 +601,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A shell may stay in a folder that has since been removed: relative paths name nothing.
 TEST(WorkingFolder, RemovedUnderTheShellIsBadInput) {
-    auto scratch = scratchFolder("working_folder_removed");
+    const ScratchFolder scratchFolder;
+    const auto& scratch = scratchFolder.path();
     writeFile(scratch / "bad.json", kLoad);
     const auto home = fs::current_path();
     fs::create_directory(scratch / "gone");
@@ -636,7 +632,8 @@ class DataFolderWarning : public testing::TestWithParam<DataFolderCase> {};
 
 TEST_P(DataFolderWarning, SaysWhatIsWrongAndRunsOn) {
     const auto& c = GetParam();
-    auto scratch = scratchFolder("data_folder_" + c.label);
+    const ScratchFolder scratchFolder;
+    const auto& scratch = scratchFolder.path();
     writeFile(scratch / "bad.json", kLoad);
     auto result =
         runProgram(runner(), {expand("{scenario}", scratch), "--data", expand(c.data, scratch)}, scratch);

@@ -13,9 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "debian_fonts.h"
 #include "module_loader.h"
 #include "png_frame.h"
 #include "run_program.h"
+#include "scratch_folder.h"
 #include "test_files.h"
 
 namespace {
@@ -23,8 +25,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kSource = VELTRONA_SOURCE_DIR;
-// Debian's; under Wine the same path names the same file through the drive Wine maps to /.
-constexpr char kFont[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 #if defined(_WIN32)
 constexpr bool kUnderWindows = true;
@@ -73,14 +73,11 @@ struct PlayerFilesCase {
     friend void PrintTo(const PlayerFilesCase& c, std::ostream* os) { *os << c.label; }
 };
 
-// A data folder with a few glyph files, as the golden text scenarios have, in a folder of
-// the case's own.
-fs::path freshData(const std::string& label) {
-    const auto scratch = fs::current_path() / "players_files_test.work" / label;
-    fs::remove_all(scratch);
-    fs::create_directories(scratch);
-    fs::copy(kSource / "tests/tools/runner/scenarios/text_data", scratch / "data", fs::copy_options::recursive);
-    return scratch / "data";
+// A data folder with a few glyph files, as the golden text scenarios have, in `scratch`.
+fs::path freshData(const ScratchFolder& scratch) {
+    fs::copy(kSource / "tests/tools/runner/scenarios/text_data", scratch.path() / "data",
+             fs::copy_options::recursive);
+    return scratch.path() / "data";
 }
 
 class PlayersFiles : public testing::TestWithParam<PlayerFilesCase> {
@@ -128,13 +125,14 @@ void writeList(const fs::path& data, const std::string& text) {
 // "x" + std::string(...) as an overlapping copy.
 std::string fontLine(const char* before, const char* after) {
     std::string line = before;
-    line += kFont;
+    line += kDejaVuSans;
     line += after;
     return line;
 }
 
 TEST_P(PlayersFiles, EndTellAndKeepDrawing) {
-    const auto data = freshData(GetParam().label);
+    const ScratchFolder scratch;
+    const auto data = freshData(scratch);
     if (GetParam().prepare) GetParam().prepare(data);
     if (IsSkipped()) return;
     const auto done = runHost(data);
@@ -260,8 +258,9 @@ INSTANTIATE_TEST_SUITE_P(
 // An image emptied or cut short after it was written (a power cut, an antivirus) is set again,
 // not drawn as nothing.
 TEST(PlayersFilesCache, ADamagedImageIsSetAgain) {
-    const auto data = freshData("damaged_cache");
-    const auto scratch = data.parent_path();
+    const ScratchFolder scratchFolder;
+    const auto data = freshData(scratchFolder);
+    const auto& scratch = scratchFolder.path();
     writeFile(scratch / "scenario.json", scenario("Rex"));
     const std::vector<std::string> arguments = {utf8(scratch / "scenario.json"), "--data", utf8(data),
                                                 "--trace", utf8(scratch / "trace.jsonl")};

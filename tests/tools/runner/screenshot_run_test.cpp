@@ -20,6 +20,7 @@
 #include "png_reader.h"
 #include "png_writer.h"
 #include "run_program.h"
+#include "scratch_folder.h"
 #include "test_files.h"
 
 namespace {
@@ -81,9 +82,6 @@ std::string match(const std::string& lastSteps) {
 class ScreenshotRun : public testing::Test {
 protected:
     ScreenshotRun() {
-        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        scratch = fs::current_path() / "screenshot_run_test.work" / test->name();
-        fs::remove_all(scratch);
         fs::create_directories(scratch / "data" / "assets" / "png");
         // Solid white, so that every pixel of a drawn glyph is known.
         writeGlyph("65.png", 64);
@@ -112,7 +110,8 @@ protected:
         return read.image.value_or(pngfile::RgbaImage{});
     }
 
-    fs::path scratch;
+    ScratchFolder scratchFolder;
+    const fs::path scratch = scratchFolder.path();
 };
 
 TEST_F(ScreenshotRun, GlyphsLandWhereTheTracePutThemAndMissingImagesAreRedBoxes) {

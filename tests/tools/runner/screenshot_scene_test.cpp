@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "png_writer.h"
 #include "row_position.h"
 #include "scaled_layout.h"
+#include "scratch_folder.h"
 #include "screenshot.h"
 
 namespace {
@@ -209,22 +209,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, MissingImage,
 
 class GlyphFiles : public testing::Test {
 protected:
-    GlyphFiles() {
-        folder =
-            fs::temp_directory_path() / ("veltrona-screenshot-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder);
-    }
-    ~GlyphFiles() override {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-
     fs::path write(const std::string& name, const std::string& bytes) {
         std::ofstream(folder / name, std::ios::binary) << bytes;
         return folder / name;
     }
 
-    fs::path folder;
+    ScratchFolder scratch;
+    const fs::path folder = scratch.path();
 };
 
 TEST_F(GlyphFiles, EachBadFileIsReportedOnceWithWhyAndTheGoodOnesAreDecoded) {
