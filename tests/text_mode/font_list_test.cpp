@@ -39,6 +39,9 @@ std::string lines(const std::vector<std::string>& each) {
     return text;
 }
 
+// The name of the test font's copy beside the list's folder.
+constexpr char kLocalFontName[] = "DejaVuSans.ttf";
+
 class FontListFolder : public testing::Test {
 protected:
     FontListFolder() { fs::create_directories(own()); }
@@ -52,7 +55,7 @@ protected:
 
     // A font in the scratch folder, as UTF-8: Debian's own paths name no drive under Wine.
     std::string localFont() const {
-        const auto font = data.path() / "DejaVuSans.ttf";
+        const auto font = data.path() / kLocalFontName;
         if (!fs::exists(font)) fs::copy_file(kDejaVuSans, font);
         return displayText(font);
     }
@@ -128,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Relative to the list's folder, so that 500 lines stay within the list's 64 KiB
         // however deep the test's folder lies.
         PlayerListCase{"the_same_font_500_times",
-                       [](const std::string&) { return repeated("../DejaVuSans.ttf", 500); }, 1, {}}),
+                       [](const std::string&) { return repeated(std::string("../") + kLocalFontName, 500); }, 1, {}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // A line naming a family rather than a file is looked up among the installed fonts; a path
